@@ -1,0 +1,31 @@
+#pragma once
+
+#include <memory>
+
+#include "framework/core/String.h"
+
+namespace fw {
+
+// A calendar date with a time of day. A new Date is the current local date and time.
+class Date {
+public:
+    Date();
+    Date(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+
+    int Year() const { return year_; }
+    int Month() const { return month_; }
+    int Day() const { return day_; }
+    int Hour() const { return hour_; }
+    int Minute() const { return minute_; }
+    int Second() const { return second_; }
+
+private:
+    int year_, month_, day_, hour_ = 0, minute_ = 0, second_ = 0;
+};
+
+// Reads a date text: DD.MM.YYYY, D.M.YYYY, DD.MM.YY (as 20YY), YYYY-MM-DD, each
+// optionally followed by a blank or "T" and a time HH:MM[:SS]. On success `date`
+// holds a new Date and the result is true; otherwise `date` is left as it was.
+bool ParseDate(const String& text, std::shared_ptr<Date>& date);
+
+}  // namespace fw

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <functional>
+
+#include "framework/core/String.h"
+
+namespace fw {
+
+// A turn for the framework's background work, called once per pass of a long loop. It
+// costs next to nothing: the user interface gets a turn at most every ~20 ms, and then
+// only for work that is not user input (repaints, timers). Without a user interface it
+// does nothing.
+void RuntimeBackgroundTask();
+void SetBackgroundTaskHandler(std::function<void()> handler);
+
+// Shows a modal message box with the text and returns when it has been dismissed. The
+// windowing backend installs the real box; without it the text goes to standard error.
+void MsgBox(const String& text);
+void SetMessageBoxHandler(std::function<void(const String&)> handler);
+
+}  // namespace fw

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "framework/core/String.h"
+
+namespace fw {
+
+// Reads a text file line by line.
+//
+// A line ends at CR, LF or CRLF; the line end is not part of the line. A line end at
+// the very end of the file does not start a further line. ReadLine at the end of the
+// file gives an empty text. EndOfFile turns true once nothing is left to read, so an empty
+// file is at EOF at once. A read error ends the stream as if the file ended there.
+class TextInputStream {
+public:
+    explicit TextInputStream(std::FILE* file);
+    ~TextInputStream();
+    TextInputStream(const TextInputStream&) = delete;
+    TextInputStream& operator=(const TextInputStream&) = delete;
+
+    // The encoding the bytes of every later line are handed out in.
+    void SetEncoding(TextEncoding encoding) { encoding_ = encoding; }
+    TextEncoding Encoding() const { return encoding_; }
+
+    String ReadLine();
+    // (The framework calls this EOF; that name is a macro of the C library.)
+    bool EndOfFile();
+
+private:
+    bool FillBuffer();
+
+    std::FILE* file_;
+    TextEncoding encoding_ = TextEncoding::UTF8;
+    std::string buffer_;
+    std::size_t position_ = 0;
+    bool exhausted_ = false;
+};
+
+}  // namespace fw

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "framework/core/String.h"
+
+namespace fw {
+
+// The system only ever puts texts into variants.
+class Variant {
+public:
+    Variant() = default;
+    explicit Variant(String value) : value_(std::move(value)) {}
+    const String& StringValue() const { return value_; }
+
+private:
+    String value_;
+};
+
+inline Variant StringToVariant(const String& value) { return Variant(value); }
+
+}  // namespace fw
