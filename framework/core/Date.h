@@ -23,8 +23,9 @@ private:
     int year_, month_, day_, hour_ = 0, minute_ = 0, second_ = 0;
 };
 
-// Reads a date text: DD.MM.YYYY, D.M.YYYY, DD.MM.YY (as 20YY), YYYY-MM-DD, each
-// optionally followed by a blank or "T" and a time HH:MM[:SS]. On success `date`
+// Reads a date text: DD.MM.YYYY, D.M.YYYY, DD.MM.YY (00-49 as 20YY, 50-99 as 19YY),
+// YYYY-MM-DD, each optionally followed by a blank or "T" and a time HH:MM[:SS], with
+// blanks around it allowed. Impossible dates (31.02.) are refused. On success `date`
 // holds a new Date and the result is true; otherwise `date` is left as it was.
 bool ParseDate(const String& text, std::shared_ptr<Date>& date);
 

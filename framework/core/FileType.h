@@ -39,6 +39,6 @@ private:
 struct FileTypeRegistration {
     String name, macCreator, macType, extensions;
 };
-const std::vector<FileTypeRegistration>& RegisteredFileTypes();
+std::vector<FileTypeRegistration> RegisteredFileTypes();
 
 }  // namespace fw

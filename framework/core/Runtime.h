@@ -11,11 +11,12 @@ namespace fw {
 // only for work that is not user input (repaints, timers). Without a user interface it
 // does nothing.
 void RuntimeBackgroundTask();
-void SetBackgroundTaskHandler(std::function<void()> handler);
+// Each setter gives back the handler it replaces.
+std::function<void()> SetBackgroundTaskHandler(std::function<void()> handler);
 
 // Shows a modal message box with the text and returns when it has been dismissed. The
 // windowing backend installs the real box; without it the text goes to standard error.
 void MsgBox(const String& text);
-void SetMessageBoxHandler(std::function<void(const String&)> handler);
+std::function<void(const String&)> SetMessageBoxHandler(std::function<void(const String&)> handler);
 
 }  // namespace fw

@@ -1,0 +1,148 @@
+#include "framework/core/TextFunctions.h"
+
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+#include "framework/core/Exceptions.h"
+#include "framework/core/MacRoman.h"
+#include "framework/core/Utf8.h"
+
+namespace fw {
+
+namespace {
+
+// A text's UTF-8 bytes, without a copy when it is held as UTF-8 already.
+class Utf8View {
+public:
+    explicit Utf8View(const String& text) {
+        if (text.Encoding() == TextEncoding::UTF8) {
+            view_ = text.Bytes();
+        } else {
+            storage_ = text.ToUTF8();
+            view_ = storage_;
+        }
+    }
+    std::string_view operator*() const { return view_; }
+
+private:
+    std::string storage_;
+    std::string_view view_;
+};
+
+bool IsWhiteSpace(std::uint32_t c) {
+    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F ||
+           c == 0x3000;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+String ConvertEncoding(const String& text, TextEncoding target) {
+    if (text.Encoding() == target) return text;
+    if (target == TextEncoding::UTF8) return String(text.ToUTF8());
+    return String(macroman::FromUTF8(text.Bytes()), target);
+}
+
+String Chr(std::uint32_t codePoint) {
+    std::string out;
+    utf8::Append(out, codePoint);
+    return String(std::move(out));
+}
+
+String Trim(const String& text) {
+    const Utf8View view(text);
+    const std::string_view s = *view;
+    std::size_t begin = 0;
+    while (begin < s.size() && IsWhiteSpace(utf8::DecodeAt(s, begin))) begin += utf8::CharLength(s, begin);
+    // Walk forwards to find the end of the last character that is not white space.
+    std::size_t end = begin;
+    for (std::size_t at = begin; at < s.size();) {
+        const auto length = utf8::CharLength(s, at);
+        if (!IsWhiteSpace(utf8::DecodeAt(s, at))) end = at + length;
+        at += length;
+    }
+    return String(std::string(s.substr(begin, end - begin)));
+}
+
+int InStr(int start, const String& text, const String& find) {
+    const Utf8View haystackView(text), needleView(find);
+    const std::string_view haystack = *haystackView, needle = *needleView;
+    if (needle.empty()) return 0;
+    const std::size_t from = utf8::OffsetOfChar(haystack, start > 1 ? static_cast<std::size_t>(start - 1) : 0);
+    const auto found = haystack.find(needle, from);
+    if (found == std::string_view::npos) return 0;
+    return static_cast<int>(utf8::CharCount(haystack.substr(0, found))) + 1;
+}
+
+String Left(const String& text, int count) {
+    if (count <= 0) return String();
+    const Utf8View view(text);
+    const std::string_view s = *view;
+    return String(std::string(s.substr(0, utf8::OffsetOfChar(s, static_cast<std::size_t>(count)))));
+}
+
+String Mid(const String& text, int start, int count) {
+    const Utf8View view(text);
+    const std::string_view s = *view;
+    const std::size_t from = utf8::OffsetOfChar(s, start > 1 ? static_cast<std::size_t>(start - 1) : 0);
+    const std::string_view rest = s.substr(from);
+    if (count < 0) return String(std::string(rest));
+    return String(std::string(rest.substr(0, utf8::OffsetOfChar(rest, static_cast<std::size_t>(count)))));
+}
+
+String Replace(const String& text, const String& find, const String& replacement) {
+    const Utf8View view(text), findView(find);
+    const std::string_view s = *view, needle = *findView;
+    const auto found = needle.empty() ? std::string_view::npos : s.find(needle);
+    if (found == std::string_view::npos) return String(std::string(s));
+    std::string out(s.substr(0, found));
+    out += *Utf8View(replacement);
+    out += s.substr(found + needle.size());
+    return String(std::move(out));
+}
+
+double Val(const String& text) {
+    const Utf8View view(text);
+    const std::string_view s = *view;
+    std::size_t at = 0;
+    while (at < s.size() && (s[at] == ' ' || s[at] == '\t')) ++at;
+    bool negative = false;
+    if (at < s.size() && (s[at] == '+' || s[at] == '-')) negative = s[at++] == '-';
+    const std::size_t numberStart = at;
+    while (at < s.size() && IsDigit(s[at])) ++at;
+    if (at < s.size() && s[at] == '.') {
+        ++at;
+        while (at < s.size() && IsDigit(s[at])) ++at;
+    }
+    const std::string_view number = s.substr(numberStart, at - numberStart);
+    if (number.empty() || number == ".") return 0.0;
+    double value = 0.0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range) value = HUGE_VAL;
+    return negative ? -value : value;
+}
+
+String Str(std::int64_t value) { return String(std::to_string(value)); }
+
+String Format(double value, const String& pattern) {
+    std::size_t minimumDigits = 0;
+    for (const char c : pattern.Bytes()) {
+        if (c == '0') {
+            ++minimumDigits;
+        } else if (c != '#') {
+            throw RuntimeException("Das Zahlenformat \"" + pattern + "\" wird nicht unterstützt.");
+        }
+    }
+    const double rounded = std::round(value);  // halves away from zero
+    char digits[400];
+    const auto result = std::to_chars(digits, digits + sizeof digits, std::fabs(rounded), std::chars_format::fixed, 0);
+    std::string out(digits, result.ptr);
+    if (out.size() < minimumDigits) out.insert(0, minimumDigits - out.size(), '0');
+    if (rounded < 0) out.insert(0, 1, '-');
+    return String(std::move(out));
+}
+
+}  // namespace fw

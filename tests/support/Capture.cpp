@@ -1,0 +1,40 @@
+#include "tests/support/Capture.h"
+
+#include "framework/core/Runtime.h"
+
+namespace testsupport {
+
+namespace {
+
+class RecordingRunner : public fw::ScriptRunner {
+public:
+    explicit RecordingRunner(std::shared_ptr<std::vector<CapturedBookings::Call>> calls) : calls_(std::move(calls)) {}
+
+    void Run(const fw::FolderItem& script, const fw::Array<fw::Variant>& values) override {
+        Booking booking;
+        for (int i = 0; i <= values.Ubound(); ++i) booking.push_back(values(i).StringValue().ToUTF8());
+        calls_->push_back({script.AbsolutePath().ToUTF8(), std::move(booking)});
+    }
+
+private:
+    std::shared_ptr<std::vector<CapturedBookings::Call>> calls_;
+};
+
+}  // namespace
+
+CapturedBookings::CapturedBookings() : previous_(fw::SetScriptRunner(std::make_unique<RecordingRunner>(calls_))) {}
+
+CapturedBookings::~CapturedBookings() { fw::SetScriptRunner(std::move(previous_)); }
+
+std::vector<Booking> CapturedBookings::Bookings() const {
+    std::vector<Booking> bookings;
+    for (const auto& call : *calls_) bookings.push_back(call.values);
+    return bookings;
+}
+
+CapturedMessages::CapturedMessages()
+    : previous_(fw::SetMessageBoxHandler([texts = texts_](const fw::String& text) { texts->push_back(text.ToUTF8()); })) {}
+
+CapturedMessages::~CapturedMessages() { fw::SetMessageBoxHandler(std::move(previous_)); }
+
+}  // namespace testsupport
