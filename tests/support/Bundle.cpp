@@ -48,8 +48,10 @@ std::string RecordingScript::RecordCommand(const fs::path& journal) {
 RecordingScript::RecordingScript(const std::string& before)
     : journal_(NewJournal()), script_(before + RecordCommand(journal_)) {}
 
-std::vector<Booking> RecordingScript::Bookings() const {
-    const std::string bytes = ReadFile(journal_);
+std::vector<Booking> RecordingScript::Bookings() const { return ReadJournal(journal_); }
+
+std::vector<Booking> ReadJournal(const fs::path& journal) {
+    const std::string bytes = ReadFile(journal);
     std::vector<Booking> bookings;
     std::size_t at = 0;
     auto next = [&] {

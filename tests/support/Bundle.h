@@ -37,6 +37,9 @@ private:
     InstalledScript script_;
 };
 
+// The bookings a recording script wrote to `journal`.
+std::vector<Booking> ReadJournal(const std::filesystem::path& journal);
+
 void WriteExecutable(const std::filesystem::path& path, const std::string& body);
 
 }  // namespace testsupport
