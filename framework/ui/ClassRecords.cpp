@@ -1,0 +1,17 @@
+#include "framework/ui/ClassRecords.h"
+
+namespace fw {
+
+const ClassRecord& ObjectRecord() {
+    static const ClassRecord record{.name = "Object", .attributes = kPublic};
+    return record;
+}
+
+std::vector<std::string> SubclassOperations(const ClassRecord& base, const std::string& className,
+                                            const std::vector<MethodEntry>& methods) {
+    std::vector<std::string> operations = base.virtualOperations;
+    for (const MethodEntry& method : methods) operations.push_back(className + "." + method.name);
+    return operations;
+}
+
+}  // namespace fw

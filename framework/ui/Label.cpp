@@ -1,0 +1,90 @@
+#include "framework/ui/Label.h"
+
+#include <QLabel>
+#include <array>
+
+#include "framework/ui/ControlPeer.h"
+#include "framework/ui/PropertyRules.h"
+#include "framework/ui/QtText.h"
+#include "framework/ui/WindowPeer.h"
+
+namespace fw {
+
+namespace {
+
+QLabel& LabelOf(Label& label) { return *label.Peer()->As<QLabel>(); }
+
+void ApplyText(Label& label) { LabelOf(label).setText(ToQString(label.Text())); }
+
+Qt::Alignment Alignment(std::int32_t textAlign) {
+    switch (textAlign) {
+        case 1: return Qt::AlignHCenter;
+        case 2: return Qt::AlignRight;
+        default: return Qt::AlignLeft;
+    }
+}
+
+void ApplyTextAlign(Label& label) {
+    LabelOf(label).setAlignment(Alignment(label.Int32Property("TextAlign")) | Qt::AlignTop);
+}
+
+void ApplyTextColor(Label& label) {
+    const Colour colour = label.ColourProperty("TextColor");
+    QPalette palette = LabelOf(label).palette();
+    palette.setColor(QPalette::WindowText, QColor(colour.red, colour.green, colour.blue));
+    LabelOf(label).setPalette(palette);
+}
+
+void ApplyMultiline(Label& label) { LabelOf(label).setWordWrap(label.BooleanProperty("Multiline")); }
+
+void ApplySelectable(Label& label) {
+    LabelOf(label).setTextInteractionFlags(label.BooleanProperty("Selectable") ? Qt::TextSelectableByMouse
+                                                                               : Qt::NoTextInteraction);
+}
+
+const std::array<PropertyRule<Label>, 9> kRules{{
+    {"Text", PropertyType::String, &ApplyText},
+    {"TextAlign", PropertyType::Int32, &ApplyTextAlign},
+    {"TextColor", PropertyType::Colour, &ApplyTextColor},
+    {"Multiline", PropertyType::Boolean, &ApplyMultiline},
+    {"Selectable", PropertyType::Boolean, &ApplySelectable},
+    {"Transparent", PropertyType::Boolean},
+    {"DataSource", PropertyType::String},
+    {"DataField", PropertyType::String},
+    // A label never takes the focus, whatever its set says.
+    {"TabStop", PropertyType::Boolean},
+}};
+
+}  // namespace
+
+const ClassRecord& Label::Lookup() {
+    static const ClassRecord record = [] {
+        ClassRecord r;
+        r.name = "Label";
+        r.base = &RectControl::Lookup();
+        r.virtualOperations = r.base->virtualOperations;
+        r.attributes = kPublic;
+        r.newObject = [] { return std::shared_ptr<Object>(std::make_shared<Label>()); };
+        return r;
+    }();
+    return record;
+}
+
+std::unique_ptr<ControlPeer> Label::MakePeer(WindowPeer& parent) {
+    auto* widget = new QLabel(&parent.Content());
+    widget->setTextFormat(Qt::PlainText);
+    widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return std::make_unique<ControlPeer>(ControlPeer{widget});
+}
+
+std::optional<PropertyType> Label::DeclaredType(std::string_view name) const {
+    if (auto type = RuleType<Label>(kRules, name)) return type;
+    return RectControl::DeclaredType(name);
+}
+
+void Label::ApplyProperty(std::string_view name) {
+    if (Peer() && Peer()->widget && ApplyRule<Label>(kRules, *this, name)) return;
+    RectControl::ApplyProperty(name);
+}
+
+}  // namespace fw
