@@ -28,20 +28,22 @@ std::vector<std::shared_ptr<Window>>& OpenWindowList() {
     return windows;
 }
 
-int SizeLimit(std::int32_t value) { return value > 0 ? value : QWIDGETSIZE_MAX; }
+// A maximum of 0 sets no limit.
+int SizeLimit(std::int32_t value, int extra = 0) { return value > 0 ? value + extra : QWIDGETSIZE_MAX; }
 
+// Width and Height are the content's; the menu bar sits above it.
 void ApplySize(Window& window) {
     WindowPeer& peer = window.Peer();
-    const QSize size(window.Int32Property("Width"), window.Int32Property("Height"));
-    QWidget& content = peer.Content();
+    const int menuBar = peer.MenuBarHeight();
+    const QSize size(window.Int32Property("Width"), window.Int32Property("Height") + menuBar);
     if (window.BooleanProperty("Resizeable")) {
-        content.setMinimumSize(window.Int32Property("MinWidth"), window.Int32Property("MinHeight"));
-        content.setMaximumSize(SizeLimit(window.Int32Property("MaxWidth")),
-                               SizeLimit(window.Int32Property("MaxHeight")));
+        peer.widget->setMinimumSize(window.Int32Property("MinWidth"), window.Int32Property("MinHeight") + menuBar);
+        peer.widget->setMaximumSize(SizeLimit(window.Int32Property("MaxWidth")),
+                                    SizeLimit(window.Int32Property("MaxHeight"), menuBar));
+        peer.widget->resize(size);
     } else {
-        content.setFixedSize(size);
+        peer.widget->setFixedSize(size);
     }
-    peer.widget->resize(size.width(), size.height() + peer.MenuBarHeight());
 }
 
 void ApplyFrame(Window& window) {
@@ -176,6 +178,7 @@ const ClassRecord& Window::Lookup() {
 WindowPeer& Window::Peer() {
     if (!peer_) {
         peer_ = std::make_unique<WindowPeer>(std::static_pointer_cast<Window>(shared_from_this()));
+        peer_->widget->setObjectName(QString::fromStdString(Record().name));
         if (menuBar_) ShowMenuBar(*peer_->widget, *menuBar_);
         ApplyAllProperties();
     }

@@ -1,4 +1,4 @@
-#include "windows/PropertySets.h"
+#include "windows/WindowLayout.h"
 
 fw::String WindowSet(const WindowLook& look) {
     return fw::PropertySet{
