@@ -3,12 +3,15 @@
 #include <optional>
 
 #include "app/Menue.h"
+#include "framework/core/Runtime.h"
 #include "framework/ui/ClassRecords.h"
+#include "framework/ui/Dialogs.h"
 #include "framework/ui/Label.h"
 #include "framework/ui/Lifecycle.h"
 #include "framework/ui/PushButton.h"
 #include "framework/ui/QuitMenuItem.h"
 #include "windows/Fenster1Layout.h"
+#include "windows/wBestaetigung.h"
 
 namespace {
 
@@ -103,8 +106,22 @@ std::shared_ptr<fw::Label> Fenster1::StaticText3() { return ControlNamed<fw::Lab
 std::shared_ptr<fw::Label> Fenster1::StaticText5() { return ControlNamed<fw::Label>("StaticText5"); }
 
 void Fenster1::btn_quit_Action(fw::PushButton&) { fw::Quit(0); }
-void Fenster1::btn_save_Action(fw::PushButton&) {}
-void Fenster1::btn_datei_Action(fw::PushButton&) {}
+// A cancelled dialog forgets the earlier choice, but keeps its name shown and its lines.
+void Fenster1::btn_datei_Action(fw::PushButton&) {
+    f = fw::GetOpenFolderItem("special/any");
+    if (!f) return;
+    fw::Checked(StaticText3()).SetText(f->Name());
+    Laden();
+}
+
+void Fenster1::btn_save_Action(fw::PushButton&) {
+    if (!f || !f->Exists()) {
+        fw::MsgBox("Zuerst Datei auswählen");
+        return;
+    }
+    buchung_erzeugen();
+    fw::Checked(wBestaetigung()).ShowModal();
+}
 
 std::shared_ptr<fw::MenuItem> Fenster1::UntitledMenu0() { return MenuItemNamed<fw::MenuItem>(*this, "UntitledMenu0"); }
 std::shared_ptr<fw::MenuItem> Fenster1::EditClear() { return MenuItemNamed<fw::MenuItem>(*this, "EditClear"); }

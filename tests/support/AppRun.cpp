@@ -15,14 +15,17 @@ int RunApplicationWhile(const std::function<void()>& steps, int timeoutMs) {
     start.setSingleShot(true);
     QObject::connect(&start, &QTimer::timeout, steps);
     start.start(0);
+    bool timedOut = false;
     QTimer deadline;
     deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, [] {
+    QObject::connect(&deadline, &QTimer::timeout, [&timedOut] {
+        timedOut = true;
         while (QWidget* modal = QApplication::activeModalWidget()) modal->close();
         fw::Quit(kTimedOut);
     });
     deadline.start(timeoutMs);
-    return RunApplication();
+    const int status = RunApplication();
+    return timedOut ? kTimedOut : status;
 }
 
 QWidget* WindowWidget(const char* className) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -44,7 +45,8 @@ ModalAnswer PressOk() {
 ModalAnswer ChooseFile(const std::string& path) {
     return [path](QWidget& modal) {
         if (auto* dialog = qobject_cast<QFileDialog*>(&modal)) {
-            dialog->selectFile(QString::fromStdString(path));
+            // Typed into the name field, as a user does: selectFile leaves a focused field alone.
+            if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) name->setText(QString::fromStdString(path));
             static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides it
         }
     };

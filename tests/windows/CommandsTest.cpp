@@ -1,0 +1,246 @@
+#include <QMessageBox>
+#include <QTimer>
+#include <QPushButton>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+
+#include "framework/ui/Label.h"
+#include "framework/ui/Window.h"
+#include "tests/support/AppRun.h"
+#include "tests/support/Bundle.h"
+#include "tests/support/ModalAnswers.h"
+#include "tests/support/ScopedHome.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/WithoutReadOverride.h"
+#include "windows/Fenster1.h"
+
+namespace {
+
+using testing::ElementsAre;
+using testing::ElementsAreArray;
+using testsupport::Booking;
+
+// Two exports of one transaction each, in Mac OS Roman ("\x9F" is "ü"), and one without any.
+const std::string kExportA =
+    "<transfer_daten>\n<art>Abbuchung</art>\n<eigenkonto>Giro</eigenkonto>\n<ausgefuehrt>03.02.2024</ausgefuehrt>\n"
+    "<betrag_eur>1.234,56</betrag_eur>\n<fremdkontoinhaber>M\x9Fller</fremdkontoinhaber>\n"
+    "<verwendungszweck>Miete</verwendungszweck>\n</transfer_daten>\n";
+const std::string kExportB =
+    "<transfer_daten>\n<art>Gutschrift</art>\n<eigenkonto>Spar</eigenkonto>\n<ausgefuehrt>15.11.2023</ausgefuehrt>\n"
+    "<betrag_eur>0,05</betrag_eur>\n<fremdkontoinhaber>Schmidt</fremdkontoinhaber>\n"
+    "<umsatztext>Zinsen</umsatztext>\n</transfer_daten>\n";
+const std::string kExportWithoutTransaction = "<transfer_daten>\n<art>Abbuchung</art>\n";
+
+const Booking kBookingA{"03.02.2024", "123456", "Giro", "Unbekannt", "Sonstiges", "Müller", "Miete", ""};
+const Booking kBookingB{"15.11.2023", "005", "Unbekannt", "Spar", "Sonstiges", "Schmidt", "Zinsen", ""};
+
+const char* kMainWindow = "Fenster1.Fenster1";
+const std::string kChooseFirst = "Meldung: Zuerst Datei auswählen";
+const std::string kConfirmation = "wBestaetigung.wBestaetigung: Bestätigung";
+const std::string kFileDialog = "Dateiauswahl";
+
+// Dismisses whatever a send brings up: the message box, or the confirmation with "OK".
+testsupport::ModalAnswer DismissSend() {
+    return [](QWidget& modal) {
+        if (qobject_cast<QMessageBox*>(&modal)) testsupport::PressOk()(modal);
+        else testsupport::ClickButton("pbOK")(modal);
+    };
+}
+
+std::vector<std::string> Shown(const testsupport::ModalAnswers& answers) {
+    std::vector<std::string> shown;
+    for (const auto& seen : answers.Seen()) shown.push_back(seen.kind == kFileDialog ? kFileDialog : seen.kind + ": " + seen.text);
+    return shown;
+}
+
+// The main window's state, as it stands before the test ends the application.
+struct EndState {
+    std::string label;
+    int lines = 0;
+    int lastIndex = 0;
+};
+
+EndState TakeEndState() {
+    const auto window = fw::RuntimeCheckCast<class Fenster1>(fw::_GetImplicitWindow(kMainWindow));
+    if (!window) return {};
+    return {window->StaticText3()->Text().ToUTF8(), window->zeilen->Ubound() + 1, window->anz_zeilen};
+}
+
+class CommandsTest : public testing::Test {
+protected:
+    // Runs the application through `commands`, then "Ende". A command is "choose NAME"
+    // (the open-file dialog chooses the export of that name; "choose NAME and dismiss"
+    // also dismisses the message the load brings up), "cancel" (the dialog is
+    // cancelled), "send", or "delete NAME" (the export goes away).
+    int Run(const std::vector<std::string>& commands) {
+        answers_.emplace();
+        const int status = testsupport::RunApplicationWhile([&] {
+            for (const std::string& command : commands) Do(command);
+            end_ = TakeEndState();
+            testsupport::Click(testsupport::WindowWidget(kMainWindow), "btn_quit");
+        });
+        return status;
+    }
+
+    void Do(const std::string& command) {
+        QWidget* window = testsupport::WindowWidget(kMainWindow);
+        if (command.starts_with("choose ")) {
+            const std::string dismissed = " and dismiss";
+            const bool dismiss = command.ends_with(dismissed);
+            const std::string name = command.substr(7, command.size() - 7 - (dismiss ? dismissed.size() : 0));
+            answers_->Add(testsupport::ChooseFile(Path(name)));
+            if (dismiss) answers_->Add(testsupport::PressOk());
+            testsupport::Click(window, "btn_datei");
+        } else if (command == "cancel") {
+            answers_->Add(testsupport::CancelDialog());
+            testsupport::Click(window, "btn_datei");
+        } else if (command == "send") {
+            answers_->Add(DismissSend());
+            testsupport::Click(window, "btn_save");
+        } else if (command.starts_with("delete ")) {
+            std::filesystem::remove(Path(command.substr(7)));
+        } else {
+            ADD_FAILURE() << "unknown command " << command;
+        }
+    }
+
+    std::string Path(const std::string& name) const { return (files_.Path() / name).string(); }
+
+    testsupport::ScopedHome home_;
+    testsupport::TempDir files_;
+    std::optional<testsupport::ModalAnswers> answers_;
+    EndState end_;
+};
+
+struct Sequence {
+    const char* name;
+    std::vector<std::string> commands;
+    std::vector<std::string> shown;
+    std::vector<Booking> bookings;
+    std::string label;
+    int lines;
+};
+
+TEST_F(CommandsTest, SequencesOfCommandsHandOnTheirBookings) {
+    files_.Write("A.xml", kExportA);
+    files_.Write("B.xml", kExportB);
+    files_.Write("leer.xml", kExportWithoutTransaction);
+    const Sequence sequences[] = {
+        {"send before any choice", {"send"}, {kChooseFirst}, {}, "", 0},
+        {"choose, cancel, send",
+         {"choose A.xml", "cancel", "send"},
+         {kFileDialog, kFileDialog, kChooseFirst},
+         {},
+         "A.xml",
+         8},
+        {"choose A then B, send",
+         {"choose A.xml", "choose B.xml", "send"},
+         {kFileDialog, kFileDialog, kConfirmation},
+         {kBookingA, kBookingB},
+         "B.xml",
+         16},
+        {"choose the same file twice, send",
+         {"choose A.xml", "choose A.xml", "send"},
+         {kFileDialog, kFileDialog, kConfirmation},
+         {kBookingA, kBookingA},
+         "A.xml",
+         16},
+        {"choose, delete the file, send",
+         {"choose B.xml", "delete B.xml", "send"},
+         {kFileDialog, kChooseFirst},
+         {},
+         "B.xml",
+         8},
+        {"send twice", {"choose A.xml", "send", "send"}, {kFileDialog, kConfirmation, kConfirmation}, {kBookingA, kBookingA}, "A.xml", 8},
+        {"a send that hands off nothing still confirms",
+         {"choose leer.xml", "send"},
+         {kFileDialog, kConfirmation},
+         {},
+         "leer.xml",
+         2},
+        {"Ende with lines loaded quits without asking", {"choose A.xml"}, {kFileDialog}, {}, "A.xml", 8},
+    };
+    for (const Sequence& sequence : sequences) {
+        SCOPED_TRACE(sequence.name);
+        files_.Write("B.xml", kExportB);
+        testsupport::RecordingScript script;
+        EXPECT_EQ(Run(sequence.commands), 0);
+        EXPECT_THAT(Shown(*answers_), ElementsAreArray(sequence.shown));
+        EXPECT_THAT(script.Bookings(), ElementsAreArray(sequence.bookings));
+        EXPECT_EQ(end_.label, sequence.label);
+        EXPECT_EQ(end_.lines, sequence.lines);
+        EXPECT_EQ(end_.lastIndex, sequence.lines > 0 ? sequence.lines - 1 : 0);
+    }
+}
+
+TEST_F(CommandsTest, FailingBookingScriptIsReportedWithoutConfirmationAndNothingIsLost) {
+    files_.Write("A.xml", kExportA);
+    testsupport::RecordingScript script("exit 3\n");
+    EXPECT_EQ(Run({"choose A.xml", "send"}), 0);
+    const auto shown = Shown(*answers_);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_THAT(shown[1], testing::StartsWith("Meldung: "));
+    EXPECT_THAT(shown[1], testing::HasSubstr("buchungViaKw7.scpt"));
+    EXPECT_TRUE(script.Bookings().empty());
+    EXPECT_EQ(end_.lines, 8) << "the loaded lines stay";
+}
+
+TEST_F(CommandsTest, MissingBookingScriptIsReportedAndTheApplicationGoesOn) {
+    files_.Write("A.xml", kExportA);
+    std::filesystem::remove(testsupport::BookingScriptPath());
+    EXPECT_EQ(Run({"choose A.xml", "send", "send"}), 0);
+    const auto shown = Shown(*answers_);
+    ASSERT_EQ(shown.size(), 3u);
+    for (int send : {1, 2}) EXPECT_THAT(shown[send], testing::StartsWith("Meldung: "));
+}
+
+TEST_F(CommandsTest, UnreadableFileIsReportedAndChangesNoLines) {
+    files_.Write("A.xml", kExportA);
+    const auto locked = files_.Write("gesperrt.xml", kExportB);
+    std::filesystem::permissions(locked, std::filesystem::perms::none);
+    testsupport::RecordingScript script;
+    testsupport::WithoutReadOverride asUser;
+    EXPECT_EQ(Run({"choose A.xml", "choose gesperrt.xml and dismiss", "send"}), 0);
+    EXPECT_THAT(Shown(*answers_),
+                ElementsAre(kFileDialog, kFileDialog,
+                            testing::AllOf(testing::HasSubstr("kann nicht gelesen werden"),
+                                           testing::HasSubstr("gesperrt.xml")),
+                            kConfirmation));
+    EXPECT_EQ(end_.label, "gesperrt.xml");
+    EXPECT_EQ(end_.lines, 8);
+    EXPECT_EQ(end_.lastIndex, 7);
+    EXPECT_THAT(script.Bookings(), ElementsAre(kBookingA)) << "the send goes on with the lines already there";
+}
+
+}  // namespace
+
+namespace {
+
+// The close box is used while a slow send runs: the window goes from the screen, but
+// the send finishes with the state it began with, and the confirmation still comes.
+TEST_F(CommandsTest, ClosingTheWindowDuringASendLetsTheSendFinish) {
+    std::string exportOfFive;
+    for (int transaction = 0; transaction < 5; ++transaction) exportOfFive += kExportA;
+    files_.Write("five.xml", exportOfFive);
+    testsupport::RecordingScript script("sleep 0.05\n");
+    answers_.emplace(std::vector<testsupport::ModalAnswer>{testsupport::ChooseFile(Path("five.xml")),
+                                                           testsupport::ClickButton("pbOK")});
+    bool closedDuringSend = false;
+    const int status = testsupport::RunApplicationWhile([&] {
+        QWidget* window = testsupport::WindowWidget(kMainWindow);
+        testsupport::Click(window, "btn_datei");
+        QTimer::singleShot(60, [&] {
+            if (QWidget* open = testsupport::WindowWidget(kMainWindow)) closedDuringSend = open->close();
+        });
+        testsupport::Click(window, "btn_save");
+    });
+    EXPECT_TRUE(closedDuringSend);
+    EXPECT_EQ(status, 0) << "with its last window closed, the application ended";
+    EXPECT_THAT(Shown(*answers_), ElementsAre(kFileDialog, kConfirmation));
+    EXPECT_EQ(script.Bookings(), std::vector<Booking>(5, kBookingA));
+}
+
+}  // namespace
