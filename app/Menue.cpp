@@ -1,9 +1,9 @@
 #include "app/Menue.h"
 
 #include <algorithm>
-#include <optional>
 #include <span>
 
+#include "framework/ui/ClassRecords.h"
 #include "framework/ui/QuitMenuItem.h"
 
 std::shared_ptr<class Menü> Menü::_implicitInstance;
@@ -48,8 +48,6 @@ void AddEntries(fw::MenuBar& bar, std::span<const MenuEntry> entries) {
     }
 }
 
-std::optional<fw::ClassRecord> record;
-
 fw::ClassRecord BuildRecord() {
     const auto& base = fw::MenuBar::Lookup();
     auto operations = base.virtualOperations;
@@ -66,22 +64,17 @@ fw::ClassRecord BuildRecord() {
                     {"Untitled1", "%%", fw::kPublic},
                     {"Untitled2", "%%", fw::kPublic}},
         .attributes = fw::kPublic,
-        .newObject = [] { return std::shared_ptr<fw::Object>(std::make_shared<class Menü>()); },
+        .newObject = &fw::NewObject<class Menü>,
     };
 }
 
+fw::ClassRecordOnce record(&BuildRecord);
+
 }  // namespace
 
-void Menü::ctblinit() {
-    if (record) return;
-    record = BuildRecord();
-    fw::RuntimeNewClass(*record);
-}
+void Menü::ctblinit() { record.Build(); }
 
-const fw::ClassRecord& Menü::Lookup() {
-    if (!record) ctblinit();
-    return *record;
-}
+const fw::ClassRecord& Menü::Lookup() { return record.Get(); }
 
 void Menü::Constructor() {
     Untitled1();

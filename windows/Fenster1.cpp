@@ -1,6 +1,5 @@
 #include "windows/Fenster1.h"
 
-#include <optional>
 
 #include "app/Menue.h"
 #include "framework/core/Runtime.h"
@@ -21,8 +20,6 @@ std::shared_ptr<Item> MenuItemNamed(const class Fenster1& window, const char* na
 }
 
 using fw::kPublic;
-
-std::optional<fw::ClassRecord> record;
 
 fw::ClassRecord BuildRecord() {
     std::vector<fw::MethodEntry> methods{
@@ -69,22 +66,17 @@ fw::ClassRecord BuildRecord() {
                        {"zeilen", "A1s", kPublic},
                        {"anz_zeilen", "i4", kPublic}},
         .attributes = kPublic,
-        .newObject = [] { return std::shared_ptr<fw::Object>(std::make_shared<class Fenster1>()); },
+        .newObject = &fw::NewObject<class Fenster1>,
     };
 }
 
+fw::ClassRecordOnce record(&BuildRecord);
+
 }  // namespace
 
-void Fenster1::ctblinit() {
-    if (record) return;
-    record = BuildRecord();
-    fw::RuntimeNewClass(*record);
-}
+void Fenster1::ctblinit() { record.Build(); }
 
-const fw::ClassRecord& Fenster1::Lookup() {
-    if (!record) ctblinit();
-    return *record;
-}
+const fw::ClassRecord& Fenster1::Lookup() { return record.Get(); }
 
 std::shared_ptr<class Fenster1> Fenster1() { return fw::ImplicitWindow<class Fenster1>(); }
 

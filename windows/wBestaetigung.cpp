@@ -1,6 +1,5 @@
 #include "windows/wBestaetigung.h"
 
-#include <optional>
 
 #include "framework/ui/ClassRecords.h"
 #include "framework/ui/Label.h"
@@ -10,8 +9,6 @@
 namespace {
 
 using fw::kPublic;
-
-std::optional<fw::ClassRecord> record;
 
 fw::ClassRecord BuildRecord() {
     std::vector<fw::MethodEntry> methods{
@@ -30,22 +27,17 @@ fw::ClassRecord BuildRecord() {
         .methods = methods,
         .eventHandlers = {{"Layout", "wBestaetigung.Layout"}, {"CreateControls", "wBestaetigung.CreateControls"}},
         .attributes = kPublic,
-        .newObject = [] { return std::shared_ptr<fw::Object>(std::make_shared<class wBestaetigung>()); },
+        .newObject = &fw::NewObject<class wBestaetigung>,
     };
 }
 
+fw::ClassRecordOnce record(&BuildRecord);
+
 }  // namespace
 
-void wBestaetigung::ctblinit() {
-    if (record) return;
-    record = BuildRecord();
-    fw::RuntimeNewClass(*record);
-}
+void wBestaetigung::ctblinit() { record.Build(); }
 
-const fw::ClassRecord& wBestaetigung::Lookup() {
-    if (!record) ctblinit();
-    return *record;
-}
+const fw::ClassRecord& wBestaetigung::Lookup() { return record.Get(); }
 
 std::shared_ptr<class wBestaetigung> wBestaetigung() { return fw::ImplicitWindow<class wBestaetigung>(); }
 

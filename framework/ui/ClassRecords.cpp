@@ -7,6 +7,16 @@ const ClassRecord& ObjectRecord() {
     return record;
 }
 
+ClassRecord SubclassRecord(std::string name, const ClassRecord& base, std::shared_ptr<Object> (*newObject)()) {
+    return {
+        .name = std::move(name),
+        .base = &base,
+        .virtualOperations = base.virtualOperations,
+        .attributes = kPublic,
+        .newObject = newObject,
+    };
+}
+
 std::vector<std::string> SubclassOperations(const ClassRecord& base, const std::string& className,
                                             const std::vector<MethodEntry>& methods) {
     std::vector<std::string> operations = base.virtualOperations;

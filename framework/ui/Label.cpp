@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <array>
 
+#include "framework/ui/ClassRecords.h"
 #include "framework/ui/ControlPeer.h"
 #include "framework/ui/PropertyRules.h"
 #include "framework/ui/QtText.h"
@@ -12,9 +13,9 @@ namespace fw {
 
 namespace {
 
-QLabel& LabelOf(Label& label) { return *label.Peer()->As<QLabel>(); }
+QLabel& LabelOf(RectControl& label) { return *label.Peer()->As<QLabel>(); }
 
-void ApplyText(Label& label) { LabelOf(label).setText(ToQString(label.Text())); }
+void ApplyText(RectControl& label) { LabelOf(label).setText(ToQString(label.TextProperty("Text"))); }
 
 Qt::Alignment Alignment(std::int32_t textAlign) {
     switch (textAlign) {
@@ -24,25 +25,25 @@ Qt::Alignment Alignment(std::int32_t textAlign) {
     }
 }
 
-void ApplyTextAlign(Label& label) {
+void ApplyTextAlign(RectControl& label) {
     LabelOf(label).setAlignment(Alignment(label.Int32Property("TextAlign")) | Qt::AlignTop);
 }
 
-void ApplyTextColor(Label& label) {
+void ApplyTextColor(RectControl& label) {
     const Colour colour = label.ColourProperty("TextColor");
     QPalette palette = LabelOf(label).palette();
     palette.setColor(QPalette::WindowText, QColor(colour.red, colour.green, colour.blue));
     LabelOf(label).setPalette(palette);
 }
 
-void ApplyMultiline(Label& label) { LabelOf(label).setWordWrap(label.BooleanProperty("Multiline")); }
+void ApplyMultiline(RectControl& label) { LabelOf(label).setWordWrap(label.BooleanProperty("Multiline")); }
 
-void ApplySelectable(Label& label) {
+void ApplySelectable(RectControl& label) {
     LabelOf(label).setTextInteractionFlags(label.BooleanProperty("Selectable") ? Qt::TextSelectableByMouse
                                                                                : Qt::NoTextInteraction);
 }
 
-const std::array<PropertyRule<Label>, 9> kRules{{
+const std::array<PropertyRule<RectControl>, 9> kRules{{
     {"Text", PropertyType::String, &ApplyText},
     {"TextAlign", PropertyType::Int32, &ApplyTextAlign},
     {"TextColor", PropertyType::Colour, &ApplyTextColor},
@@ -58,15 +59,7 @@ const std::array<PropertyRule<Label>, 9> kRules{{
 }  // namespace
 
 const ClassRecord& Label::Lookup() {
-    static const ClassRecord record = [] {
-        ClassRecord r;
-        r.name = "Label";
-        r.base = &RectControl::Lookup();
-        r.virtualOperations = r.base->virtualOperations;
-        r.attributes = kPublic;
-        r.newObject = [] { return std::shared_ptr<Object>(std::make_shared<Label>()); };
-        return r;
-    }();
+    static const ClassRecord record = SubclassRecord("Label", RectControl::Lookup(), &NewObject<Label>);
     return record;
 }
 
@@ -77,14 +70,6 @@ std::unique_ptr<ControlPeer> Label::MakePeer(WindowPeer& parent) {
     return std::make_unique<ControlPeer>(ControlPeer{widget});
 }
 
-std::optional<PropertyType> Label::DeclaredType(std::string_view name) const {
-    if (auto type = RuleType<Label>(kRules, name)) return type;
-    return RectControl::DeclaredType(name);
-}
-
-void Label::ApplyProperty(std::string_view name) {
-    if (Peer() && Peer()->widget && ApplyRule<Label>(kRules, *this, name)) return;
-    RectControl::ApplyProperty(name);
-}
+std::span<const PropertyRule<RectControl>> Label::OwnRules() const { return kRules; }
 
 }  // namespace fw

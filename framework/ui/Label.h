@@ -13,11 +13,9 @@ public:
     String Text() const { return TextProperty("Text"); }
     void SetText(const String& text) { SetProperty("Text", text); }
 
-    std::optional<PropertyType> DeclaredType(std::string_view name) const override;
-
 protected:
     std::unique_ptr<ControlPeer> MakePeer(WindowPeer& parent) override;
-    void ApplyProperty(std::string_view name) override;
+    std::span<const PropertyRule<RectControl>> OwnRules() const override;
 };
 
 }  // namespace fw

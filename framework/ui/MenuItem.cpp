@@ -19,7 +19,7 @@ const ClassRecord& MenuItem::Lookup() {
             r.virtualOperations.push_back(std::string("MenuItem.") + operation);
         }
         r.attributes = kPublic;
-        r.newObject = [] { return std::shared_ptr<Object>(std::make_shared<MenuItem>()); };
+        r.newObject = &NewObject<MenuItem>;
         return r;
     }();
     return record;

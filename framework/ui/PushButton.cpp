@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <array>
 
+#include "framework/ui/ClassRecords.h"
 #include "framework/ui/ControlPeer.h"
 #include "framework/ui/EventDispatch.h"
 #include "framework/ui/PropertyRules.h"
@@ -13,12 +14,12 @@ namespace fw {
 
 namespace {
 
-QPushButton& ButtonOf(PushButton& button) { return *button.Peer()->As<QPushButton>(); }
+QPushButton& ButtonOf(RectControl& button) { return *button.Peer()->As<QPushButton>(); }
 
-void ApplyCaption(PushButton& button) { ButtonOf(button).setText(MnemonicFree(button.Caption())); }
-void ApplyDefault(PushButton& button) { ButtonOf(button).setDefault(button.BooleanProperty("Default")); }
+void ApplyCaption(RectControl& button) { ButtonOf(button).setText(MnemonicFree(button.TextProperty("Caption"))); }
+void ApplyDefault(RectControl& button) { ButtonOf(button).setDefault(button.BooleanProperty("Default")); }
 
-const std::array<PropertyRule<PushButton>, 4> kRules{{
+const std::array<PropertyRule<RectControl>, 4> kRules{{
     {"Caption", PropertyType::String, &ApplyCaption},
     {"Default", PropertyType::Boolean, &ApplyDefault},
     {"Cancel", PropertyType::Boolean},
@@ -28,15 +29,7 @@ const std::array<PropertyRule<PushButton>, 4> kRules{{
 }  // namespace
 
 const ClassRecord& PushButton::Lookup() {
-    static const ClassRecord record = [] {
-        ClassRecord r;
-        r.name = "PushButton";
-        r.base = &RectControl::Lookup();
-        r.virtualOperations = r.base->virtualOperations;
-        r.attributes = kPublic;
-        r.newObject = [] { return std::shared_ptr<Object>(std::make_shared<PushButton>()); };
-        return r;
-    }();
+    static const ClassRecord record = SubclassRecord("PushButton", RectControl::Lookup(), &NewObject<PushButton>);
     return record;
 }
 
@@ -52,14 +45,6 @@ std::unique_ptr<ControlPeer> PushButton::MakePeer(WindowPeer& parent) {
     return std::make_unique<ControlPeer>(ControlPeer{widget});
 }
 
-std::optional<PropertyType> PushButton::DeclaredType(std::string_view name) const {
-    if (auto type = RuleType<PushButton>(kRules, name)) return type;
-    return RectControl::DeclaredType(name);
-}
-
-void PushButton::ApplyProperty(std::string_view name) {
-    if (Peer() && Peer()->widget && ApplyRule<PushButton>(kRules, *this, name)) return;
-    RectControl::ApplyProperty(name);
-}
+std::span<const PropertyRule<RectControl>> PushButton::OwnRules() const { return kRules; }
 
 }  // namespace fw

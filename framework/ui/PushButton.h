@@ -16,11 +16,9 @@ public:
     // Presses the button from the program, as a click does.
     void Push() { RaiseEvent(kActionEvent); }
 
-    std::optional<PropertyType> DeclaredType(std::string_view name) const override;
-
 protected:
     std::unique_ptr<ControlPeer> MakePeer(WindowPeer& parent) override;
-    void ApplyProperty(std::string_view name) override;
+    std::span<const PropertyRule<RectControl>> OwnRules() const override;
 };
 
 }  // namespace fw

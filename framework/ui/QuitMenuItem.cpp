@@ -1,18 +1,14 @@
 #include "framework/ui/QuitMenuItem.h"
 
+#include "framework/ui/ClassRecords.h"
 #include "framework/ui/Lifecycle.h"
 
 namespace fw {
 
 const ClassRecord& QuitMenuItem::Lookup() {
     static const ClassRecord record = [] {
-        ClassRecord r;
-        r.name = "QuitMenuItem";
-        r.base = &MenuItem::Lookup();
-        r.virtualOperations = r.base->virtualOperations;
+        ClassRecord r = SubclassRecord("QuitMenuItem", MenuItem::Lookup(), &NewObject<QuitMenuItem>);
         r.eventHandlers = {{"Action", "QuitMenuItem.Event_Action"}};
-        r.attributes = kPublic;
-        r.newObject = [] { return std::shared_ptr<Object>(std::make_shared<QuitMenuItem>()); };
         return r;
     }();
     return record;

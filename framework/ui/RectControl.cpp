@@ -110,11 +110,13 @@ void RectControl::RaiseEvent(int eventNumber) {
 }
 
 std::optional<PropertyType> RectControl::DeclaredType(std::string_view name) const {
+    if (auto type = RuleType<RectControl>(OwnRules(), name)) return type;
     return RuleType<RectControl>(kRules, name);
 }
 
 void RectControl::ApplyProperty(std::string_view name) {
-    if (peer_ && peer_->widget) ApplyRule<RectControl>(kRules, *this, name);
+    if (!peer_ || !peer_->widget) return;
+    if (!ApplyRule<RectControl>(OwnRules(), *this, name)) ApplyRule<RectControl>(kRules, *this, name);
 }
 
 }  // namespace fw

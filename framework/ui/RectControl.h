@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <span>
 
 #include "framework/core/Object.h"
+#include "framework/ui/PropertyRules.h"
 #include "framework/ui/PropertyTarget.h"
 
 namespace fw {
@@ -49,6 +51,8 @@ public:
 protected:
     // The widget of this kind of control, inside `parent`.
     virtual std::unique_ptr<ControlPeer> MakePeer(WindowPeer& parent) = 0;
+    // The properties this kind of control adds, or declares anew, over every control's.
+    virtual std::span<const PropertyRule<RectControl>> OwnRules() const { return {}; }
     void ApplyProperty(std::string_view name) override;
     // Runs the delegate bound to the event, if any, with this control.
     void RaiseEvent(int eventNumber);

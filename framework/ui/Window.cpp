@@ -169,7 +169,7 @@ const ClassRecord& Window::Lookup() {
             r.virtualOperations.push_back(std::string("Window.") + operation);
         }
         r.attributes = kPublic;
-        r.newObject = [] { return std::shared_ptr<Object>(std::make_shared<Window>()); };
+        r.newObject = &NewObject<Window>;
         return r;
     }();
     return record;
