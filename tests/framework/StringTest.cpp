@@ -47,7 +47,7 @@ TEST(StringTest, ComparesCharactersWhateverTheEncoding) {
         {MacRoman("\x80"), "ä", false},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE("\"" + c.a.ToUTF8() + "\" / \"" + c.b.ToUTF8() + "\"");
+        SCOPED_TRACE(testing::Message() << '"' << c.a.ToUTF8() << "\" / \"" << c.b.ToUTF8() << '"');
         EXPECT_EQ(c.a == c.b, c.equal);
         EXPECT_EQ(fw::RuntimeStringCompare(c.a, c.b) == 0, c.equal);
         EXPECT_EQ(fw::RuntimeStringCompare(c.b, c.a) == 0, c.equal);
