@@ -1,5 +1,10 @@
 #include "framework/core/FolderItem.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <filesystem>
 
 #include "framework/core/TextInputStream.h"
@@ -14,7 +19,8 @@ namespace {
 // component; nothing is resolved on disk.
 std::string NormalisedPath(const std::string& path) {
     std::error_code error;
-    fs::path absolute = fs::absolute(fs::path(path), error);
+    // An empty path is the current folder, as "." is; absolute() refuses it.
+    fs::path absolute = fs::absolute(fs::path(path.empty() ? "." : path), error);
     if (error) absolute = fs::path(path);
     std::string text = absolute.lexically_normal().string();
     while (text.size() > 1 && text.back() == '/') text.pop_back();
@@ -48,11 +54,20 @@ std::shared_ptr<FolderItem> FolderItem::Child(const String& name) const {
 }
 
 std::shared_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {
-    // Only a regular file has an end to read to: a folder, a pipe or a device gives no stream.
-    std::error_code error;
-    if (!fs::is_regular_file(fs::path(path_.Bytes()), error)) return nullptr;
-    std::FILE* file = std::fopen(path_.Bytes().c_str(), "rb");
-    if (!file) return nullptr;
+    // Only a regular file has an end to read to. Opened without blocking and tested once
+    // open, so a pipe cannot make the open wait; close-on-exec keeps it from the scripts.
+    const int descriptor = ::open(path_.Bytes().c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) return nullptr;
+    struct stat status {};
+    std::FILE* file = nullptr;
+    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) &&
+        ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK) == 0) {
+        file = ::fdopen(descriptor, "rb");
+    }
+    if (!file) {
+        ::close(descriptor);
+        return nullptr;
+    }
     return std::make_shared<TextInputStream>(file);
 }
 

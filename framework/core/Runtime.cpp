@@ -23,11 +23,14 @@ std::function<void(const String&)>& MessageBoxHandler() {
 }  // namespace
 
 void RuntimeBackgroundTask() {
-    auto& handler = BackgroundTaskHandler();
-    if (!handler) return;
+    if (!BackgroundTaskHandler()) return;
     static auto lastTurn = std::chrono::steady_clock::now();
     const auto now = std::chrono::steady_clock::now();
     if (now - lastTurn < kBackgroundTurnInterval) return;
+    // Stamped before the turn, so work done in it that calls back here does not recurse.
+    lastTurn = now;
+    // A copy, so a handler that replaces itself during its turn is not destroyed while running.
+    const auto handler = BackgroundTaskHandler();
     handler();
     lastTurn = std::chrono::steady_clock::now();
 }
@@ -37,7 +40,8 @@ std::function<void()> SetBackgroundTaskHandler(std::function<void()> handler) {
 }
 
 void MsgBox(const String& text) {
-    if (auto& handler = MessageBoxHandler()) {
+    // A copy, for the same reason as above: the box may replace its own handler.
+    if (const auto handler = MessageBoxHandler()) {
         handler(text);
     } else {
         std::cerr << text.ToUTF8() << '\n';

@@ -121,7 +121,11 @@ double Val(const String& text) {
     if (number.empty() || number == ".") return 0.0;
     double value = 0.0;
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (result.ec == std::errc::result_out_of_range) value = HUGE_VAL;
+    // Out of range either way: too large when a digit before the point is not 0, else too small.
+    if (result.ec == std::errc::result_out_of_range) {
+        const std::string_view whole = number.substr(0, number.find('.'));
+        value = whole.find_first_not_of('0') == std::string_view::npos ? 0.0 : HUGE_VAL;
+    }
     return negative ? -value : value;
 }
 

@@ -14,12 +14,26 @@ std::size_t SequenceLength(unsigned char lead) {
     return 0;
 }
 
+// The range the second byte must lie in: narrower after the leads that could otherwise
+// spell an overlong form, a surrogate or a code point beyond U+10FFFF.
+bool IsSecondByteAllowed(unsigned char lead, unsigned char second) {
+    switch (lead) {
+    case 0xE0: return second >= 0xA0 && second <= 0xBF;
+    case 0xED: return second >= 0x80 && second <= 0x9F;
+    case 0xF0: return second >= 0x90 && second <= 0xBF;
+    case 0xF4: return second >= 0x80 && second <= 0x8F;
+    default: return IsContinuation(second);
+    }
+}
+
 }  // namespace
 
 std::size_t CharLength(std::string_view text, std::size_t at) {
-    const auto length = SequenceLength(static_cast<unsigned char>(text[at]));
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const auto length = SequenceLength(lead);
     if (length <= 1 || at + length > text.size()) return 1;
-    for (std::size_t i = 1; i < length; ++i) {
+    if (!IsSecondByteAllowed(lead, static_cast<unsigned char>(text[at + 1]))) return 1;
+    for (std::size_t i = 2; i < length; ++i) {
         if (!IsContinuation(static_cast<unsigned char>(text[at + i]))) return 1;
     }
     return length;

@@ -1,0 +1,80 @@
+#include "framework/core/MacRoman.h"
+
+#include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <cstdio>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Hex(int byte) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02X", byte);
+    return text;
+}
+
+// glibc's own converter, as an independent reading of the encoding.
+std::string IconvToUtf8(char byte) {
+    const iconv_t converter = iconv_open("UTF-8", "MACINTOSH");
+    if (converter == reinterpret_cast<iconv_t>(-1)) return "<no converter>";
+    char in[1] = {byte};
+    char out[8];
+    char* inAt = in;
+    char* outAt = out;
+    std::size_t inLeft = sizeof in, outLeft = sizeof out;
+    const std::size_t result = iconv(converter, &inAt, &inLeft, &outAt, &outLeft);
+    iconv_close(converter);
+    if (result == static_cast<std::size_t>(-1)) return "<not convertible>";
+    return std::string(out, outAt);
+}
+
+TEST(MacRomanTest, DecodesTheCharactersOfGermanText) {
+    struct Case {
+        char byte;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {'\x8A', "ä"}, {'\x9A', "ö"}, {'\x9F', "ü"}, {'\x80', "Ä"}, {'\x85', "Ö"}, {'\x86', "Ü"},
+        {'\xA7', "ß"}, {'\xDB', "€"}, {'\xD7', "◊"}, {'\xCA', "\u00A0"}, {'\xC6', "\u2206"},
+        {'\xF0', "\uF8FF"}, {'\xD2', "“"}, {'\xE3', "„"}, {'\xA4', "§"}, {'\xD0', "–"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Hex(static_cast<unsigned char>(c.byte)));
+        EXPECT_EQ(fw::macroman::ToUTF8(std::string(1, c.byte)), c.expected);
+        EXPECT_EQ(fw::macroman::FromUTF8(c.expected), std::string(1, c.byte));
+    }
+}
+
+TEST(MacRomanTest, AgreesWithIconvExceptForTheTwoKnownBytes) {
+    // glibc reads 0xC6 as U+0394 and 0xF0 as a private character of its own; Unicode's
+    // table has U+2206 and U+F8FF there.
+    std::set<int> differences;
+    for (int byte = 0; byte < 256; ++byte) {
+        const char c = static_cast<char>(byte);
+        if (fw::macroman::ToUTF8(std::string(1, c)) != IconvToUtf8(c)) differences.insert(byte);
+    }
+    EXPECT_EQ(differences, (std::set<int>{0xC6, 0xF0}));
+}
+
+TEST(MacRomanTest, EveryByteRoundTrips) {
+    std::string all;
+    for (int byte = 0; byte < 256; ++byte) all += static_cast<char>(byte);
+    const std::string utf8 = fw::macroman::ToUTF8(all);
+    EXPECT_EQ(fw::macroman::FromUTF8(utf8), all);
+}
+
+TEST(MacRomanTest, DecodesAsciiRunsBetweenOtherBytes) {
+    EXPECT_EQ(fw::macroman::ToUTF8(""), "");
+    EXPECT_EQ(fw::macroman::ToUTF8("M\x9Fller; 12,50 \xDB\xD7zweite Zeile"), "Müller; 12,50 €◊zweite Zeile");
+    EXPECT_EQ(fw::macroman::ToUTF8(std::string("a\0b", 3)), std::string("a\0b", 3));
+}
+
+TEST(MacRomanTest, CharactersItCannotHoldBecomeQuestionMarks) {
+    EXPECT_EQ(fw::macroman::FromUTF8("x😀yłz\u0394"), "x?y?z?");
+    EXPECT_EQ(fw::macroman::FromUTF8("\xC3"), "?");  // a sequence cut short
+}
+
+}  // namespace

@@ -1,0 +1,230 @@
+#include "framework/core/TextFunctions.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "framework/core/Exceptions.h"
+
+namespace {
+
+using fw::String;
+
+// Characters of one, two, three and four bytes, so that byte counts and character
+// counts differ everywhere.
+const std::string kText = "aä€◊😀b";  // 1 + 2 + 3 + 3 + 4 + 1 bytes, 6 characters
+
+String MacRoman(const std::string& bytes) { return String(bytes, fw::TextEncoding::MacRoman); }
+
+TEST(LeftTest, CountsCharacters) {
+    struct Case {
+        int count;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {-1, ""}, {0, ""}, {1, "a"}, {2, "aä"}, {3, "aä€"}, {5, "aä€◊😀"}, {6, kText}, {100, kText},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.count);
+        EXPECT_EQ(fw::Left(kText, c.count).Bytes(), c.expected);
+    }
+}
+
+TEST(MidTest, CountsCharactersFromOne) {
+    struct Case {
+        int start, count;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {1, 1, "a"},      {2, 1, "ä"},     {3, 2, "€◊"},       {5, 1, "😀"},      {6, 1, "b"},
+        {0, 2, "aä"},     {-5, 2, "aä"},   {2, 0, ""},         {4, 100, "◊😀b"},  {4, -1, "◊😀b"},
+        {1, -7, kText},   {7, 1, ""},      {100, -1, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.start) + ", " + std::to_string(c.count));
+        EXPECT_EQ(fw::Mid(kText, c.start, c.count).Bytes(), c.expected);
+    }
+}
+
+TEST(InStrTest, GivesCharacterPositions) {
+    struct Case {
+        int start;
+        std::string text, find;
+        int expected;
+    };
+    const std::vector<Case> cases = {
+        {0, kText, "a", 1},     {1, kText, "a", 1},     {0, kText, "ä", 2},    {0, kText, "◊", 4},
+        {0, kText, "😀", 5},    {0, kText, "b", 6},     {0, kText, "€◊", 3},   {0, kText, "x", 0},
+        {0, kText, "", 0},      {0, "", "a", 0},        {-3, kText, "ä", 2},   {3, kText, "ä", 0},
+        {6, kText, "b", 6},     {7, kText, "b", 0},     {100, kText, "b", 0},  {2, "◊a◊a", "◊", 3},
+        {4, "◊a◊a", "a", 4},    {0, "Abc", "a", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.start) + ", \"" + c.text + "\", \"" + c.find + "\"");
+        EXPECT_EQ(fw::InStr(c.start, c.text, c.find), c.expected);
+    }
+}
+
+TEST(InStrTest, PositionAgreesWithMidAndLeft) {
+    // The import cuts a value at the position InStr found: all three must count alike.
+    const String line = "Müller◊Köln€;Rest";
+    const int at = fw::InStr(0, line, ";");
+    EXPECT_EQ(fw::Left(line, at - 1).Bytes(), "Müller◊Köln€");
+    EXPECT_EQ(fw::Mid(line, at + 1, -1).Bytes(), "Rest");
+    EXPECT_EQ(fw::Mid(line, at, 1).Bytes(), ";");
+}
+
+TEST(TextFunctionsTest, ReadMacRomanTextAsItsCharacters) {
+    const String text = MacRoman("a\x8A\xDB\xD7" "b");  // "aä€◊b"
+    EXPECT_EQ(fw::Left(text, 2).Bytes(), "aä");
+    EXPECT_EQ(fw::Mid(text, 3, 2).Bytes(), "€◊");
+    EXPECT_EQ(fw::InStr(0, text, "◊"), 4);
+    EXPECT_EQ(fw::InStr(0, "x◊", MacRoman("\xD7")), 2);
+    EXPECT_EQ(fw::Replace(text, "◊", "\n").Bytes(), "aä€\nb");
+    EXPECT_EQ(fw::Left(text, 1).Encoding(), fw::TextEncoding::UTF8);
+}
+
+TEST(ReplaceTest, ReplacesTheFirstOccurrenceOnly) {
+    struct Case {
+        std::string text, find, replacement, expected;
+    };
+    const std::vector<Case> cases = {
+        {"a◊b◊c", "◊", "\n", "a\nb◊c"},
+        {"◊◊", "◊", "", "◊"},
+        {"abc", "x", "y", "abc"},
+        {"abc", "", "y", "abc"},
+        {"", "a", "y", ""},
+        {"aaa", "aa", "b", "ba"},
+        {"Grüße", "ü", "ue", "Grueße"},
+        {"abc", "abc", "€€", "€€"},
+        {"ABC", "b", "x", "ABC"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text + " / " + c.find);
+        EXPECT_EQ(fw::Replace(c.text, c.find, c.replacement).Bytes(), c.expected);
+    }
+}
+
+TEST(FormatTest, RoundsHalfAwayFromZero) {
+    struct Case {
+        double value;
+        std::string pattern, expected;
+    };
+    const std::vector<Case> cases = {
+        {0.5, "#", "1"},      {1.5, "#", "2"},       {2.5, "#", "3"},        {-0.5, "#", "-1"},
+        {-1.5, "#", "-2"},    {-2.5, "#", "-3"},     {0.4999, "#", "0"},     {-0.4, "#", "0"},
+        {0.0, "#", "0"},      {-0.0, "#", "0"},      {1234.49, "#", "1234"}, {7.0, "00", "07"},
+        {12.0, "00", "12"},   {123.0, "00", "123"},  {0.0, "00", "00"},      {-3.0, "00", "-03"},
+        {-0.2, "00", "00"},   {5.0, "", "5"},        {9.5, "##0", "10"},
+        {1e20, "#", "100000000000000000000"},        {-1e20, "#", "-100000000000000000000"},
+        // The amounts come from DM divided by 1.95583.
+        {1955.83 / 1.95583, "#", "1000"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.value) + " \"" + c.pattern + "\"");
+        EXPECT_EQ(fw::Format(c.value, c.pattern).Bytes(), c.expected);
+    }
+}
+
+TEST(FormatTest, RefusesPatternsItCannotWrite) {
+    EXPECT_THROW(fw::Format(1.0, "#,##0.00"), fw::RuntimeException);
+}
+
+TEST(ValTest, ReadsTheLeadingNumber) {
+    struct Case {
+        std::string text;
+        double expected;
+    };
+    const std::vector<Case> cases = {
+        {"12", 12},        {"12abc", 12},    {"1.5.3", 1.5},  {"-3", -3},      {"+4", 4},
+        {"1,5", 1},        {"  7", 7},       {"\t8", 8},      {" -2.25x", -2.25}, {".5", 0.5},
+        {"5.", 5},         {"-.5", -0.5},    {"abc", 0},      {"", 0},         {".", 0},
+        {"-", 0},          {"- 3", 0},       {"1e3", 1},      {"0012", 12},    {"x12", 0},
+        {"1955.83", 1955.83},
+        {"123456789012345678901234567890", 123456789012345678901234567890.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("\"" + c.text + "\"");
+        EXPECT_DOUBLE_EQ(fw::Val(c.text), c.expected);
+    }
+}
+
+TEST(ValTest, NumbersBeyondTheRangeOfADouble) {
+    EXPECT_EQ(fw::Val(std::string(400, '9')), HUGE_VAL);
+    EXPECT_EQ(fw::Val("-" + std::string(400, '9')), -HUGE_VAL);
+    // Far too small to tell from zero: that is zero, not infinity.
+    EXPECT_EQ(fw::Val("0." + std::string(400, '0') + "1"), 0.0);
+    EXPECT_EQ(fw::Val("-0." + std::string(400, '0') + "1"), 0.0);
+}
+
+TEST(TrimTest, RemovesUnicodeWhiteSpaceAtBothEnds) {
+    struct Case {
+        std::string text, expected;
+    };
+    const std::vector<Case> cases = {
+        {"  a b  ", "a b"},
+        {"\t\r\na\r\n", "a"},
+        {"\u00A0Köln\u00A0", "Köln"},
+        {"\u3000x\u3000", "x"},
+        {"\u2003\u202Fx\u205F\u2028", "x"},
+        {"a\u00A0\tb", "a\u00A0\tb"},
+        {" \t\u00A0 ", ""},
+        {"", ""},
+        {"€", "€"},
+        {" ◊ ", "◊"},
+        // A zero-width space is no white space.
+        {"\u200Bx\u200B", "\u200Bx\u200B"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("\"" + c.text + "\"");
+        EXPECT_EQ(fw::Trim(c.text).Bytes(), c.expected);
+    }
+}
+
+TEST(TrimTest, TrimsTheNoBreakSpaceOfMacRomanText) {
+    const String trimmed = fw::Trim(MacRoman("\xCA\x8A\xCA "));
+    EXPECT_EQ(trimmed.Bytes(), "ä");
+    EXPECT_EQ(trimmed.Encoding(), fw::TextEncoding::UTF8);
+}
+
+TEST(ChrTest, GivesTheCharacterOfACodePoint) {
+    struct Case {
+        std::uint32_t codePoint;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {10, "\n"}, {13, "\r"}, {65, "A"}, {0xE4, "ä"}, {0x20AC, "€"}, {0x25CA, "◊"}, {0x1F600, "😀"},
+        {0xD800, "\uFFFD"}, {0x110000, "\uFFFD"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.codePoint);
+        EXPECT_EQ(fw::Chr(c.codePoint).Bytes(), c.expected);
+    }
+}
+
+TEST(StrTest, WritesPlainDecimals) {
+    EXPECT_EQ(fw::Str(0).Bytes(), "0");
+    EXPECT_EQ(fw::Str(-42).Bytes(), "-42");
+    EXPECT_EQ(fw::Str(INT64_MAX).Bytes(), "9223372036854775807");
+}
+
+TEST(ConvertEncodingTest, ConvertsBetweenMacRomanAndUtf8) {
+    const String utf8 = fw::ConvertEncoding(MacRoman("Gr\x9F\xA7" "e \xDB"), fw::TextEncoding::UTF8);
+    EXPECT_EQ(utf8.Encoding(), fw::TextEncoding::UTF8);
+    EXPECT_EQ(utf8.Bytes(), "Grüße €");
+
+    const String back = fw::ConvertEncoding(utf8, fw::TextEncoding::MacRoman);
+    EXPECT_EQ(back.Encoding(), fw::TextEncoding::MacRoman);
+    EXPECT_EQ(back.Bytes(), "Gr\x9F\xA7" "e \xDB");
+
+    EXPECT_EQ(fw::ConvertEncoding(utf8, fw::TextEncoding::UTF8).Bytes(), utf8.Bytes());
+    EXPECT_EQ(fw::ConvertEncoding(back, fw::TextEncoding::MacRoman).Bytes(), back.Bytes());
+}
+
+TEST(ConvertEncodingTest, WhatMacRomanCannotHoldBecomesAQuestionMark) {
+    EXPECT_EQ(fw::ConvertEncoding("a😀ł\xFF" "b", fw::TextEncoding::MacRoman).Bytes(), "a???b");
+}
+
+}  // namespace

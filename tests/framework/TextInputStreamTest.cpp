@@ -1,0 +1,133 @@
+#include "framework/core/TextInputStream.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/core/FolderItem.h"
+#include "framework/core/TextFunctions.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+using testsupport::TempDir;
+
+class TextInputStreamTest : public testing::Test {
+protected:
+    std::shared_ptr<fw::TextInputStream> Open(const std::string& bytes) {
+        const auto path = temp.Write("export-" + std::to_string(++files) + ".txt", bytes);
+        return fw::FolderItem(path.string()).OpenAsTextFile();
+    }
+
+    // Every line, read the way the import reads them: until the end of the file.
+    std::vector<std::string> Lines(const std::string& bytes) {
+        const auto stream = Open(bytes);
+        std::vector<std::string> lines;
+        if (!stream) return {"<no stream>"};
+        while (!stream->EndOfFile()) lines.push_back(stream->ReadLine().Bytes());
+        return lines;
+    }
+
+    TempDir temp;
+    int files = 0;
+};
+
+TEST_F(TextInputStreamTest, EndsLinesAtCrOrLfOrCrLf) {
+    struct Case {
+        std::string bytes;
+        std::vector<std::string> lines;
+    };
+    const std::vector<Case> cases = {
+        {"", {}},
+        {"a", {"a"}},
+        {"a\n", {"a"}},
+        {"a\r", {"a"}},
+        {"a\r\n", {"a"}},
+        {"a\nb", {"a", "b"}},
+        {"a\rb", {"a", "b"}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\rb\nc\r\nd", {"a", "b", "c", "d"}},
+        {"\n", {""}},
+        {"\r\n", {""}},
+        {"\n\n", {"", ""}},
+        {"\r\r\n", {"", ""}},
+        {"a\n\rb", {"a", "", "b"}},
+        {"a\n\nb\n", {"a", "", "b"}},
+        {"a\r\n\r\nb", {"a", "", "b"}},
+        {" x \t\n", {" x \t"}},
+        {std::string("a\0b\n", 4), {std::string("a\0b", 3)}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.bytes));
+        EXPECT_EQ(Lines(c.bytes), c.lines);
+    }
+}
+
+TEST_F(TextInputStreamTest, AnEmptyFileIsAtItsEndAtOnce) {
+    const auto stream = Open("");
+    ASSERT_NE(stream, nullptr);
+    EXPECT_TRUE(stream->EndOfFile());
+    EXPECT_EQ(stream->ReadLine().Bytes(), "");
+    EXPECT_TRUE(stream->EndOfFile());
+}
+
+TEST_F(TextInputStreamTest, ReadingPastTheEndGivesEmptyLines) {
+    const auto stream = Open("eins\nzwei\n");
+    ASSERT_NE(stream, nullptr);
+    EXPECT_FALSE(stream->EndOfFile());
+    EXPECT_FALSE(stream->EndOfFile());  // asking twice reads nothing away
+    EXPECT_EQ(stream->ReadLine().Bytes(), "eins");
+    EXPECT_EQ(stream->ReadLine().Bytes(), "zwei");
+    EXPECT_TRUE(stream->EndOfFile());
+    EXPECT_EQ(stream->ReadLine().Bytes(), "");
+    EXPECT_EQ(stream->ReadLine().Bytes(), "");
+    EXPECT_TRUE(stream->EndOfFile());
+}
+
+TEST_F(TextInputStreamTest, LineEndsAcrossTheReadChunks) {
+    // The stream reads 64 KiB at a time; these put a line end on either side of that edge.
+    constexpr std::size_t kChunk = 1 << 16;
+    const std::string full(kChunk - 1, 'x');
+    struct Case {
+        std::string name, bytes;
+        std::vector<std::string> lines;
+    };
+    const std::vector<Case> cases = {
+        {"CRLF split over the edge", full + "\r\nnext", {full, "next"}},
+        {"CRLF split at the end", full + "\r\n", {full}},
+        {"CR at the end of the chunk", full + "\rnext", {full, "next"}},
+        {"CR as the last byte", full + "\r", {full}},
+        {"CR then an empty line", full + "\r\r\nnext", {full, "", "next"}},
+        {"CRLF just after the edge", full + "x\r\nnext", {full + "x", "next"}},
+        {"LF at the end of the chunk", full + "\nnext", {full, "next"}},
+        {"a line over two chunks", "a\n" + full + full + "\nb", {"a", full + full, "b"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Lines(c.bytes), c.lines);
+    }
+}
+
+TEST_F(TextInputStreamTest, AVeryLongLineComesBackWhole) {
+    std::string line;
+    for (int i = 0; line.size() < 10'000'000; ++i) line += "Wert " + std::to_string(i) + ";";
+    const auto lines = Lines(line + "\r\nEnde");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_TRUE(lines[0] == line);
+    EXPECT_EQ(lines[1], "Ende");
+}
+
+TEST_F(TextInputStreamTest, LinesCarryTheStreamsEncoding) {
+    const auto stream = Open("M\x9Fller\nK\x9Aln \xDB\n");
+    ASSERT_NE(stream, nullptr);
+    EXPECT_EQ(stream->Encoding(), fw::TextEncoding::UTF8);
+    stream->SetEncoding(fw::Encodings::MacRoman);
+    const fw::String first = stream->ReadLine();
+    EXPECT_EQ(first.Encoding(), fw::TextEncoding::MacRoman);
+    EXPECT_EQ(first.Bytes(), "M\x9Fller");
+    EXPECT_EQ(fw::ConvertEncoding(first, fw::Encodings::UTF8).Bytes(), "Müller");
+    EXPECT_EQ(fw::ConvertEncoding(stream->ReadLine(), fw::Encodings::UTF8).Bytes(), "Köln €");
+}
+
+}  // namespace
