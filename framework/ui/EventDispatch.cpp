@@ -1,6 +1,7 @@
 #include "framework/ui/EventDispatch.h"
 
 #include <cstdio>
+#include <string>
 
 #include "framework/core/Exceptions.h"
 #include "framework/core/Runtime.h"
@@ -13,6 +14,18 @@ ExceptionHelper installedHelper = &_CallFunctionWithExceptionHandling;
 int handlerDepth = 0;
 
 void CallHandler(void* handler) { (*static_cast<const std::function<void()>*>(handler))(); }
+
+std::string UnhandledExceptionText(const std::exception_ptr& exception) {
+    try {
+        std::rethrow_exception(exception);
+    } catch (const RuntimeException& raised) {
+        return raised.Message().ToUTF8() + "\n\nDer Vorgang wurde abgebrochen.";
+    } catch (const std::exception& raised) {
+        return std::string("Unerwarteter Fehler: ") + raised.what() + "\n\nDer Vorgang wurde abgebrochen.";
+    } catch (...) {
+        return "Unbekannter Fehler.\n\nDer Vorgang wurde abgebrochen.";
+    }
+}
 
 }  // namespace
 
@@ -42,18 +55,6 @@ void RunEventHandler(const std::function<void()>& handler) noexcept {
 }
 
 int EventHandlerDepth() { return handlerDepth; }
-
-std::string UnhandledExceptionText(const std::exception_ptr& exception) {
-    try {
-        std::rethrow_exception(exception);
-    } catch (const RuntimeException& raised) {
-        return raised.Message().ToUTF8() + "\n\nDer Vorgang wurde abgebrochen.";
-    } catch (const std::exception& raised) {
-        return std::string("Unerwarteter Fehler: ") + raised.what() + "\n\nDer Vorgang wurde abgebrochen.";
-    } catch (...) {
-        return "Unbekannter Fehler.\n\nDer Vorgang wurde abgebrochen.";
-    }
-}
 
 void ReportUnhandledException(const std::exception_ptr& exception) noexcept {
     const std::string text = UnhandledExceptionText(exception);

@@ -2,7 +2,6 @@
 
 #include <exception>
 #include <functional>
-#include <string>
 
 namespace fw {
 
@@ -20,9 +19,7 @@ void RunEventHandler(const std::function<void()>& handler) noexcept;
 // How many event handlers are running, one inside the other.
 int EventHandlerDepth();
 
-// The German text that tells the user about an exception nothing caught.
-std::string UnhandledExceptionText(const std::exception_ptr& exception);
-// Shows that text in a modal message box.
+// Tells the user, in German and in a modal message box, about an exception nothing caught.
 void ReportUnhandledException(const std::exception_ptr& exception) noexcept;
 
 }  // namespace fw
