@@ -1,39 +1,29 @@
 #include "app/App.h"
 
-#include <optional>
+#include "framework/core/ClassRecords.h"
 
 namespace {
 
-std::optional<fw::ClassRecord> record;
-
-std::shared_ptr<fw::Object> NewApp() { return std::make_shared<class App>(); }
-
 fw::ClassRecord BuildRecord() {
+    const std::vector<fw::MethodEntry> methods{{"Constructor", "%%", fw::kPublic}};
     const auto& base = fw::Application::Lookup();
-    auto operations = base.virtualOperations;
-    operations.push_back("Constructor");
     return {
         .name = "App",
         .base = &base,
-        .virtualOperations = operations,
-        .methods = {{"Constructor", "%%", fw::kPublic}},
+        .virtualOperations = fw::SubclassOperations(base, "App", methods),
+        .methods = methods,
         .attributes = fw::kPublic,
-        .newObject = NewApp,
+        .newObject = &fw::NewObject<class App>,
     };
 }
 
+fw::ClassRecordOnce record(&BuildRecord);
+
 }  // namespace
 
-void App::ctblinit() {
-    if (record) return;
-    record = BuildRecord();
-    fw::RuntimeNewClass(*record);
-}
+void App::ctblinit() { record.Build(); }
 
-const fw::ClassRecord& App::Lookup() {
-    if (!record) ctblinit();
-    return *record;
-}
+const fw::ClassRecord& App::Lookup() { return record.Get(); }
 
 void App::Constructor() {}
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <span>
 
-#include "framework/ui/ClassRecords.h"
+#include "framework/core/ClassRecords.h"
 #include "framework/ui/QuitMenuItem.h"
 
 std::shared_ptr<class Menü> Menü::_implicitInstance;

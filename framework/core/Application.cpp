@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "framework/core/ClassRecords.h"
+
 namespace fw {
 
 namespace {
@@ -14,6 +16,7 @@ std::shared_ptr<Application>& AppObject() {
 const ClassRecord& Application::Lookup() {
     static const ClassRecord record{
         .name = "Application",
+        .base = &ObjectRecord(),
         .virtualOperations = {"NewDocument", "OpenDocument", "DoEvents", "_AddMenuHandler", "_AddPollableObject",
                               "_RemovePollableObject", "AddTrayItem", "RemoveTrayItem", "YieldToNextThread",
                               "SleepCurrentThread", "_DoSingleEvent", "_EnableMenuItems", "_CallOpen",

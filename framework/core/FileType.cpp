@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "framework/core/ClassRecords.h"
+
 namespace fw {
 
 namespace {
@@ -17,6 +19,7 @@ std::shared_ptr<Object> NewFileType() { return std::make_shared<FileType>(); }
 const ClassRecord& FileType::Lookup() {
     static const ClassRecord record{
         .name = "FileType",
+        .base = &ObjectRecord(),
         .properties = {{"Name", "s", kPublic},
                        {"Extensions", "s", kPublic},
                        {"MacType", "s", kPublic},

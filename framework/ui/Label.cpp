@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <array>
 
-#include "framework/ui/ClassRecords.h"
+#include "framework/core/ClassRecords.h"
 #include "framework/ui/ControlPeer.h"
 #include "framework/ui/PropertyRules.h"
 #include "framework/ui/QtText.h"

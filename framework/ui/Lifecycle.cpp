@@ -16,7 +16,7 @@
 #include "framework/ui/EventDispatch.h"
 #include "framework/ui/Label.h"
 #include "framework/ui/MenuBar.h"
-#include "framework/ui/ClassRecords.h"
+#include "framework/core/ClassRecords.h"
 #include "framework/ui/PushButton.h"
 #include "framework/ui/QuitMenuItem.h"
 #include "framework/ui/Window.h"

@@ -1,6 +1,6 @@
 #include "framework/ui/MenuBar.h"
 
-#include "framework/ui/ClassRecords.h"
+#include "framework/core/ClassRecords.h"
 
 namespace fw {
 

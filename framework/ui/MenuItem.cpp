@@ -1,7 +1,7 @@
 #include "framework/ui/MenuItem.h"
 
 #include "framework/core/Exceptions.h"
-#include "framework/ui/ClassRecords.h"
+#include "framework/core/ClassRecords.h"
 
 namespace fw {
 

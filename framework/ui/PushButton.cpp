@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <array>
 
-#include "framework/ui/ClassRecords.h"
+#include "framework/core/ClassRecords.h"
 #include "framework/ui/ControlPeer.h"
 #include "framework/ui/EventDispatch.h"
 #include "framework/ui/PropertyRules.h"

@@ -1,6 +1,6 @@
 #include "framework/ui/QuitMenuItem.h"
 
-#include "framework/ui/ClassRecords.h"
+#include "framework/core/ClassRecords.h"
 #include "framework/ui/Lifecycle.h"
 
 namespace fw {

@@ -5,7 +5,7 @@
 #include "framework/ui/ControlPeer.h"
 #include "framework/ui/Delegate.h"
 #include "framework/ui/Fonts.h"
-#include "framework/ui/ClassRecords.h"
+#include "framework/core/ClassRecords.h"
 #include "framework/ui/PropertyRules.h"
 #include "framework/ui/QtText.h"
 #include "framework/ui/Window.h"

@@ -13,7 +13,7 @@
 #include "framework/ui/Lifecycle.h"
 #include "framework/ui/MenuBar.h"
 #include "framework/ui/MenuBarView.h"
-#include "framework/ui/ClassRecords.h"
+#include "framework/core/ClassRecords.h"
 #include "framework/ui/PropertyRules.h"
 #include "framework/ui/QtText.h"
 #include "framework/ui/RectControl.h"

@@ -1,4 +1,4 @@
-#include "framework/ui/ClassRecords.h"
+#include "framework/core/ClassRecords.h"
 
 namespace fw {
 
