@@ -3,7 +3,7 @@
 
 #include "app/Menue.h"
 #include "framework/core/Runtime.h"
-#include "framework/ui/ClassRecords.h"
+#include "framework/core/ClassRecords.h"
 #include "framework/ui/Dialogs.h"
 #include "framework/ui/Label.h"
 #include "framework/ui/Lifecycle.h"

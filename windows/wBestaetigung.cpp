@@ -1,7 +1,7 @@
 #include "windows/wBestaetigung.h"
 
 
-#include "framework/ui/ClassRecords.h"
+#include "framework/core/ClassRecords.h"
 #include "framework/ui/Label.h"
 #include "framework/ui/PushButton.h"
 #include "windows/wBestaetigungLayout.h"

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/core/Exceptions.h"
-#include "framework/ui/ClassRecords.h"
+#include "framework/core/ClassRecords.h"
 #include "framework/ui/Delegate.h"
 #include "framework/ui/EventDispatch.h"
 #include "framework/ui/Label.h"
