@@ -33,11 +33,13 @@ void AddMenu(QWidget& parent, const std::shared_ptr<MenuItem>& item) {
 
 void AddEntry(QWidget& parent, const std::shared_ptr<MenuItem>& item) {
     if (item->Count() > 0) return AddMenu(parent, item);
-    auto* action = new QAction(MnemonicFree(item->Text()), &parent);
+    auto* action = new QAction(&parent);
     action->setObjectName(ToQString(item->Name()));
     if (item->Text() == String("-")) {
+        // Without a text: a separator that has one is drawn with it, as a heading.
         action->setSeparator(true);
     } else {
+        action->setText(MnemonicFree(item->Text()));
         action->setShortcut(QKeySequence(KeySequenceText(ToQString(item->KeyboardShortcut()))));
         action->setEnabled(item->AutoEnable());
         ConnectAction(*action, item);

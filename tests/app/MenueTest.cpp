@@ -113,7 +113,6 @@ TEST(MainWindowMenuBar, ShowsTheMenusWithShortcutsAndTheEditItemsDisabled) {
             const ShownAction& want = expected[menu][index];
             SCOPED_TRACE(want.text);
             EXPECT_EQ(actions[index]->isSeparator(), want.separator);
-            if (want.separator) continue;
             EXPECT_EQ(actions[index]->text().toStdString(), want.text);
             EXPECT_EQ(actions[index]->shortcut(), want.shortcut);
             EXPECT_EQ(actions[index]->isEnabled(), want.enabled);
