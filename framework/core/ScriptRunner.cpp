@@ -24,9 +24,15 @@ std::unique_ptr<ScriptRunner>& InstalledRunner() {
 
 String Quoted(const String& path) { return "„" + path + "“"; }
 
-[[noreturn]] void RaiseStartFailure(const String& path, int error) {
+[[noreturn]] void RaiseStartFailure(const FolderItem& script, int error) {
+    const String path = script.AbsolutePath();
     switch (error) {
     case ENOENT:
+        // A script that is there but names a missing interpreter in its first line fails alike.
+        if (script.Exists()) {
+            throw RuntimeException("Das Buchungsscript " + Quoted(path) +
+                                   " nennt in seiner ersten Zeile ein Programm, das nicht vorhanden ist.");
+        }
         throw RuntimeException("Das Buchungsscript " + Quoted(path) + " ist nicht vorhanden.");
     case EACCES:
         throw RuntimeException("Das Buchungsscript " + Quoted(path) + " ist nicht ausführbar.");
@@ -93,7 +99,7 @@ void ProcessScriptRunner::Run(const FolderItem& script, const Array<Variant>& va
     pid_t child = 0;
     const SpawnAttributes attributes;
     const int error = posix_spawn(&child, argv[0], nullptr, attributes.get(), argv.data(), environ);
-    if (error != 0) RaiseStartFailure(path, error);
+    if (error != 0) RaiseStartFailure(script, error);
 
     const int status = WaitFor(child);
     if (WIFSIGNALED(status)) {

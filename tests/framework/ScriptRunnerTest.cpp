@@ -111,7 +111,7 @@ TEST_F(ScriptRunnerTest, FailuresNameTheScriptAndWhatWentWrong) {
         std::string expected;
     };
     const std::vector<Case> cases = {
-        {"missing", [](const fs::path&) {}, "nicht vorhanden"},
+        {"missing", [](const fs::path&) {}, "ist nicht vorhanden."},
         {"not executable",
          [](const fs::path& path) {
              testsupport::WriteExecutable(path, "exit 0\n");
@@ -126,6 +126,12 @@ TEST_F(ScriptRunnerTest, FailuresNameTheScriptAndWhatWentWrong) {
              fs::permissions(path, fs::perms::owner_all);
          },
          "kein ausführbares Programm"},
+        {"a missing interpreter",
+         [](const fs::path& path) {
+             std::ofstream(path, std::ios::binary) << "#!/gibt/es/nicht\n";
+             fs::permissions(path, fs::perms::owner_all);
+         },
+         "Programm, das nicht vorhanden ist"},
         {"exit status 3", [](const fs::path& path) { testsupport::WriteExecutable(path, "exit 3\n"); }, "Status 3"},
         {"killed", [](const fs::path& path) { testsupport::WriteExecutable(path, "kill -9 $$\n"); }, "Signal 9"},
     };
