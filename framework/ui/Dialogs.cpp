@@ -11,7 +11,10 @@ namespace fw {
 
 namespace {
 
-// "Name (*.a *.b)" for a registered type; a type without extensions offers every file.
+const QString kEveryFile = QStringLiteral("Alle Dateien (*)");
+
+// "Name (*.a *.b)" for a registered type; a type without extensions offers every file,
+// and says so in German rather than by its type name.
 QString FileFilter(const String& fileTypeName) {
     for (const auto& type : RegisteredFileTypes()) {
         if (!(type.name == fileTypeName)) continue;
@@ -19,10 +22,10 @@ QString FileFilter(const String& fileTypeName) {
         for (const QString& extension : ToQString(type.extensions).split(';', Qt::SkipEmptyParts)) {
             patterns << QStringLiteral("*") + (extension.startsWith('.') ? extension : '.' + extension);
         }
-        if (patterns.isEmpty()) patterns << QStringLiteral("*");
+        if (patterns.isEmpty()) return kEveryFile;
         return ToQString(type.name) + " (" + patterns.join(' ') + ")";
     }
-    return QStringLiteral("*");
+    return kEveryFile;
 }
 
 }  // namespace
