@@ -90,7 +90,8 @@ void WriteTransaction(ExportWriter& out, std::mt19937& random) {
     out.Tag("ausgefuehrt", Datum(random));
     // Old exports still carry amounts in Deutsche Mark.
     out.Tag(random() % 10 == 0 ? "betrag_dm" : "betrag_eur", Betrag(random));
-    out.Tag("fremdkonto", Kontonummer(random));
+    // Cash and card payments name no account of the other side.
+    if (random() % 2 == 0) out.Tag("fremdkonto", Kontonummer(random));
     out.Tag("fremdkontoinhaber", Pick(random, kInhaber));
     out.Tag("umsatztext", Pick(random, kTexte));
     if (random() % 3 == 0) out.Tag("verwendungszweck", Pick(random, kTexte));

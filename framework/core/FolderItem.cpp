@@ -46,7 +46,7 @@ std::string NormalisedPath(std::string path) {
 
 }  // namespace
 
-FolderItem::FolderItem(String path) : path_(NormalisedPath(path.ToUTF8())) {}
+FolderItem::FolderItem(String path) : path_(NormalisedPath(std::move(path).ToUTF8())) {}
 
 bool FolderItem::Exists() const {
     std::error_code error;
