@@ -13,7 +13,7 @@ const std::string kLozenge = "◊";
 // is the loop "replace the first ◊ until none is left" done in one pass: a line feed
 // never forms a "◊" with its neighbours, so the entry and the number of turns are the
 // same, and a line full of "◊" costs no more than its length.
-fw::String ReplaceLozenges(const fw::String& line, const fw::String& lineFeed) {
+fw::String ReplaceLozenges(fw::String line, const fw::String& lineFeed) {
     const std::string& text = line.Bytes();
     std::size_t found = text.find(kLozenge);
     if (found == std::string::npos) return line;
@@ -50,7 +50,7 @@ void Fenster1::Laden() {
     // The end-of-file test comes last, so even an empty file makes one pass.
     do {
         fw::String line = fw::Trim(fw::ConvertEncoding(stream->ReadLine(), fw::Encodings::UTF8));
-        line = ReplaceLozenges(line, lineFeed);
+        line = ReplaceLozenges(std::move(line), lineFeed);
         auto& lines = fw::Checked(zeilen);
         lines.Insert(lines.Ubound() + 1, std::move(line));
         fw::RuntimeBackgroundTask();

@@ -75,38 +75,43 @@ fw::String Datumstext(const std::shared_ptr<fw::Date>& d) {
 }
 
 // Applies a tag line. The amount tests leave the cut amount in `zeile`, and the tests
-// after them look at that text in place of the line.
-void PruefeTags(Arbeitswerte& w, fw::String& zeile) {
+// after them look at that text in place of the line. Each test compares the first
+// characters of `zeile` with its opening tag; BeginsWith does that without cutting them.
+void PruefeTags(Arbeitswerte& w, const fw::String& zeileDerListe) {
+    const fw::String* zeile = &zeileDerListe;
+    fw::String betragstext;
     for (const TagZeile& tag : kTagZeilen) {
-        if (!(fw::Left(zeile, Laenge(tag.oeffnend)) == tag.oeffnend)) continue;
-        const fw::String wert = WertDerZeile(zeile, tag);
+        if (!fw::BeginsWith(*zeile, tag.oeffnend)) continue;
+        fw::String wert = WertDerZeile(*zeile, tag);
         switch (tag.setzt) {
         case Wert::Art:
             w.ausgehend = wert == "Abbuchung" || fw::InStr(0, wert, "berweisung") > 0;
             break;
         case Wert::Eigenkonto:
-            w.eigenkonto = wert;
+            w.eigenkonto = std::move(wert);
             break;
         case Wert::Ausgefuehrt:
             fw::ParseDate(wert, w.d);
             w.datum = Datumstext(w.d);
             break;
         case Wert::BetragDM:
-            zeile = OhneTrenner(wert);
-            w.betrag = fw::Format(fw::Val(zeile) / kDMProEuro, "#");
+            betragstext = OhneTrenner(wert);
+            zeile = &betragstext;
+            w.betrag = fw::Format(fw::Val(betragstext) / kDMProEuro, "#");
             SetzeKonten(w);
             break;
         case Wert::BetragEur:
-            zeile = OhneTrenner(wert);
-            w.betrag = zeile;
+            betragstext = OhneTrenner(wert);
+            zeile = &betragstext;
+            w.betrag = betragstext;
             SetzeKonten(w);
             break;
         case Wert::Umsatztext:
         case Wert::Verwendungszweck:
-            w.buchungstext = wert;
+            w.buchungstext = std::move(wert);
             break;
         case Wert::Fremdkontoinhaber:
-            w.inhaber = wert;
+            w.inhaber = std::move(wert);
             break;
         }
     }
@@ -135,7 +140,7 @@ void UebergebeUndSetzeZurueck(Arbeitswerte& w) {
 void Fenster1::buchung_erzeugen() {
     Arbeitswerte w;
     for (int index = 0; index <= anz_zeilen && index <= fw::Checked(zeilen).Ubound(); ++index) {
-        fw::String zeile = (*zeilen)(index);
+        const fw::String& zeile = (*zeilen)(index);
         if (zeile == kAbschluss) {
             UebergebeUndSetzeZurueck(w);
         } else {

@@ -1,6 +1,7 @@
 #include "framework/core/Application.h"
 
 #include <filesystem>
+#include <optional>
 
 #include "framework/core/ClassRecords.h"
 
@@ -26,11 +27,16 @@ const ClassRecord& Application::Lookup() {
     return record;
 }
 
+// The program's file is the one it was started from for as long as it runs, so it is
+// looked up once: the hand-off asks for it at every booking.
 std::shared_ptr<FolderItem> Application::ExecutableFile() const {
-    std::error_code error;
-    const auto path = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return nullptr;
-    return std::make_shared<FolderItem>(String(path.string()));
+    static const std::optional<FolderItem> file = []() -> std::optional<FolderItem> {
+        std::error_code error;
+        const auto path = std::filesystem::read_symlink("/proc/self/exe", error);
+        if (error) return std::nullopt;
+        return FolderItem(String(path.string()));
+    }();
+    return file ? std::make_shared<FolderItem>(*file) : nullptr;
 }
 
 void _RuntimeRegisterAppObject(std::shared_ptr<Application> app) { AppObject() = std::move(app); }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "framework/core/Utf8.h"
 
@@ -69,6 +70,21 @@ std::string ToUTF8(std::string_view bytes) {
     }
     out.append(bytes, run, bytes.size() - run);
     return out;
+}
+
+// Eight bytes at a time: the loader asks this of every line.
+bool IsASCII(std::string_view bytes) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080;
+    std::size_t at = 0;
+    for (; at + sizeof(std::uint64_t) <= bytes.size(); at += sizeof(std::uint64_t)) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + at, sizeof word);
+        if (word & kHighBits) return false;
+    }
+    for (; at < bytes.size(); ++at) {
+        if (static_cast<unsigned char>(bytes[at]) >= 0x80) return false;
+    }
+    return true;
 }
 
 std::string FromUTF8(std::string_view text) {

@@ -4,8 +4,13 @@
 
 namespace fw {
 
-std::string String::ToUTF8() const {
+std::string String::ToUTF8() const& {
     return encoding_ == TextEncoding::MacRoman ? macroman::ToUTF8(bytes_) : bytes_;
+}
+
+std::string String::ToUTF8() && {
+    if (encoding_ == TextEncoding::MacRoman && !macroman::IsASCII(bytes_)) return macroman::ToUTF8(bytes_);
+    return std::move(bytes_);
 }
 
 bool operator==(const String& a, const String& b) {
@@ -13,7 +18,12 @@ bool operator==(const String& a, const String& b) {
     return a.ToUTF8() == b.ToUTF8();
 }
 
-String operator+(const String& a, const String& b) { return String(a.ToUTF8() + b.ToUTF8()); }
+String operator+(const String& a, const String& b) {
+    if (a.encoding_ != TextEncoding::UTF8 || b.encoding_ != TextEncoding::UTF8) return String(a.ToUTF8() + b.ToUTF8());
+    std::string joined;
+    joined.reserve(a.bytes_.size() + b.bytes_.size());
+    return String(std::move(joined.append(a.bytes_).append(b.bytes_)));
+}
 
 int RuntimeStringCompare(const String& a, const String& b) { return a.ToUTF8().compare(b.ToUTF8()); }
 

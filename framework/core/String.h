@@ -21,8 +21,10 @@ public:
     TextEncoding Encoding() const { return encoding_; }
     bool IsEmpty() const { return bytes_.empty(); }
 
-    // The same text as UTF-8 bytes, whatever the encoding it is held in.
-    std::string ToUTF8() const;
+    // The same text as UTF-8 bytes, whatever the encoding it is held in. From a text
+    // that is going away, bytes that are UTF-8 already are moved, not copied.
+    std::string ToUTF8() const&;
+    std::string ToUTF8() &&;
 
     // Equal when both hold the same characters, compared exactly (case matters).
     friend bool operator==(const String& a, const String& b);

@@ -36,13 +36,41 @@ bool IsWhiteSpace(std::uint32_t c) {
            c == 0x3000;
 }
 
+// The end of the last character at or after `begin` (a character's start) that is not
+// white space; `begin` when there is none. An ASCII byte is a character of its own and
+// never part of a longer sequence, so the search goes backwards over ASCII and decodes
+// forwards only through a run of other bytes, from the ASCII byte before it, as a walk
+// from `begin` would see them.
+std::size_t EndOfLastNonWhiteSpace(std::string_view s, std::size_t begin) {
+    std::size_t end = s.size();
+    while (end > begin) {
+        const auto last = static_cast<unsigned char>(s[end - 1]);
+        if (last < 0x80) {
+            if (!IsWhiteSpace(last)) return end;
+            --end;
+            continue;
+        }
+        std::size_t runStart = end - 1;
+        while (runStart > begin && static_cast<unsigned char>(s[runStart - 1]) >= 0x80) --runStart;
+        std::size_t found = runStart;
+        for (std::size_t at = runStart; at < end;) {
+            const auto length = utf8::CharLength(s, at);
+            if (!IsWhiteSpace(utf8::DecodeAt(s, at))) found = at + length;
+            at += length;
+        }
+        if (found != runStart) return found;
+        end = runStart;
+    }
+    return begin;
+}
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-String ConvertEncoding(const String& text, TextEncoding target) {
+String ConvertEncoding(String text, TextEncoding target) {
     if (text.Encoding() == target) return text;
-    if (target == TextEncoding::UTF8) return String(text.ToUTF8());
+    if (target == TextEncoding::UTF8) return String(std::move(text).ToUTF8());
     return String(macroman::FromUTF8(text.Bytes()), target);
 }
 
@@ -52,19 +80,14 @@ String Chr(std::uint32_t codePoint) {
     return String(std::move(out));
 }
 
-String Trim(const String& text) {
-    const Utf8View view(text);
-    const std::string_view s = *view;
+String Trim(String text) {
+    std::string s = std::move(text).ToUTF8();
     std::size_t begin = 0;
     while (begin < s.size() && IsWhiteSpace(utf8::DecodeAt(s, begin))) begin += utf8::CharLength(s, begin);
-    // Walk forwards to find the end of the last character that is not white space.
-    std::size_t end = begin;
-    for (std::size_t at = begin; at < s.size();) {
-        const auto length = utf8::CharLength(s, at);
-        if (!IsWhiteSpace(utf8::DecodeAt(s, at))) end = at + length;
-        at += length;
-    }
-    return String(std::string(s.substr(begin, end - begin)));
+    const std::size_t end = EndOfLastNonWhiteSpace(s, begin);
+    s.erase(end);
+    s.erase(0, begin);
+    return String(std::move(s));
 }
 
 int InStr(int start, const String& text, const String& find) {
@@ -82,6 +105,15 @@ String Left(const String& text, int count) {
     const Utf8View view(text);
     const std::string_view s = *view;
     return String(std::string(s.substr(0, utf8::OffsetOfChar(s, static_cast<std::size_t>(count)))));
+}
+
+bool BeginsWith(const String& text, const String& prefix) {
+    // The walk of a send asks this eight times for every line, so plain UTF-8 is not viewed.
+    if (text.Encoding() == TextEncoding::UTF8 && prefix.Encoding() == TextEncoding::UTF8) {
+        return text.Bytes().starts_with(prefix.Bytes());
+    }
+    const Utf8View view(text), prefixView(prefix);
+    return (*view).starts_with(*prefixView);
 }
 
 String Mid(const String& text, int start, int count) {

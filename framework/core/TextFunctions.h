@@ -8,13 +8,13 @@
 // not bytes, and positions start at 1.
 namespace fw {
 
-String ConvertEncoding(const String& text, TextEncoding target);
+String ConvertEncoding(String text, TextEncoding target);
 
 // The one-character text for a Unicode code point.
 String Chr(std::uint32_t codePoint);
 
 // Removes white space (Unicode's White_Space characters) at both ends.
-String Trim(const String& text);
+String Trim(String text);
 
 // The position of the first occurrence of `find` at or after `start` (0 and 1 both
 // mean from the first character); 0 when it does not occur or `find` is empty.
@@ -22,6 +22,10 @@ int InStr(int start, const String& text, const String& find);
 
 // The first `count` characters, at most the whole text; nothing for count <= 0.
 String Left(const String& text, int count);
+
+// Whether Left(text, the number of characters of `prefix`) equals `prefix`, for a
+// well-formed prefix; tested on the bytes, without making the text that Left gives.
+bool BeginsWith(const String& text, const String& prefix);
 
 // `count` characters from position `start`. A count that runs past the end, or a
 // negative count, gives the text to its end; a start below 1 counts from 1.

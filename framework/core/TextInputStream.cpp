@@ -1,5 +1,7 @@
 #include "framework/core/TextInputStream.h"
 
+#include <cstring>
+
 namespace fw {
 
 namespace {
@@ -20,11 +22,20 @@ bool TextInputStream::FillBuffer() {
     return read > 0;
 }
 
+// Where the next CR or LF lies in the buffer, or the buffer's end.
+std::size_t TextInputStream::LineEnd() const {
+    const char* from = buffer_.data() + position_;
+    const std::size_t rest = buffer_.size() - position_;
+    const void* cr = std::memchr(from, '\r', rest);
+    const std::size_t crAt = cr ? static_cast<const char*>(cr) - from : rest;
+    const void* lf = std::memchr(from, '\n', crAt);
+    return position_ + (lf ? static_cast<const char*>(lf) - from : crAt);
+}
+
 String TextInputStream::ReadLine() {
     std::string line;
     while (position_ < buffer_.size() || FillBuffer()) {
-        std::size_t end = position_;
-        while (end < buffer_.size() && buffer_[end] != '\r' && buffer_[end] != '\n') ++end;
+        const std::size_t end = LineEnd();
         line.append(buffer_, position_, end - position_);
         if (end == buffer_.size()) {
             position_ = end;

@@ -31,6 +31,7 @@ public:
 
 private:
     bool FillBuffer();
+    std::size_t LineEnd() const;
 
     std::FILE* file_;
     TextEncoding encoding_ = TextEncoding::UTF8;

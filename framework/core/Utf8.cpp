@@ -70,15 +70,20 @@ void Append(std::string& out, std::uint32_t codePoint) {
     }
 }
 
+// Both walks step over ASCII, which is most of every text, without looking at sequences.
 std::size_t OffsetOfChar(std::string_view text, std::size_t index) {
     std::size_t at = 0;
-    for (; index > 0 && at < text.size(); --index) at += CharLength(text, at);
+    for (; index > 0 && at < text.size(); --index) {
+        at += static_cast<unsigned char>(text[at]) < 0x80 ? 1 : CharLength(text, at);
+    }
     return at;
 }
 
 std::size_t CharCount(std::string_view text) {
     std::size_t count = 0;
-    for (std::size_t at = 0; at < text.size(); at += CharLength(text, at)) ++count;
+    for (std::size_t at = 0; at < text.size(); ++count) {
+        at += static_cast<unsigned char>(text[at]) < 0x80 ? 1 : CharLength(text, at);
+    }
     return count;
 }
 

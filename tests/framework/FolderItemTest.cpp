@@ -92,6 +92,22 @@ TEST_F(FolderItemTest, AChildNeedNotExist) {
     EXPECT_TRUE(Item("").Child("Datei.txt")->Exists());
 }
 
+TEST_F(FolderItemTest, AChildNameFollowsThePathRules) {
+    const std::string base = temp.Path().string();
+    struct Case {
+        std::string folder, name, expected;
+    };
+    const std::vector<Case> cases = {
+        {base, "a/b", base + "/a/b"},   {base, "x/", base + "/x"},      {base, "..", temp.Path().parent_path().string()},
+        {base, ".", base},              {base, "", base},               {base, "/abs/olut", "/abs/olut"},
+        {"/", "x", "/x"},               {"/", "..", "/"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder + " + \"" + c.name + "\"");
+        EXPECT_EQ(fw::FolderItem(c.folder).Child(c.name)->AbsolutePath().Bytes(), c.expected);
+    }
+}
+
 TEST_F(FolderItemTest, TellsWhatIsThere) {
     struct Case {
         std::string name;

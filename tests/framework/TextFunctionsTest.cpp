@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/core/Exceptions.h"
+#include "framework/core/Utf8.h"
 
 namespace {
 
@@ -29,6 +30,28 @@ TEST(LeftTest, CountsCharacters) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.count);
         EXPECT_EQ(fw::Left(kText, c.count).Bytes(), c.expected);
+    }
+}
+
+TEST(BeginsWithTest, AgreesWithLeftOfThePrefixLength) {
+    struct Case {
+        String text, prefix;
+        bool expected;
+    };
+    const std::vector<Case> cases = {
+        {"<art>Abbuchung</art>", "<art>", true},
+        {"<ar", "<art>", false},
+        {"<ART>x", "<art>", false},
+        {"x", "", true},
+        {"äöü", "äö", true},
+        {MacRoman("\x8A" "b"), "äb", true},
+        {"ab", MacRoman("a\x8A"), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("\"" + c.text.ToUTF8() + "\", \"" + c.prefix.ToUTF8() + "\"");
+        EXPECT_EQ(fw::BeginsWith(c.text, c.prefix), c.expected);
+        const int length = static_cast<int>(fw::utf8::CharCount(c.prefix.ToUTF8()));
+        EXPECT_EQ(fw::Left(c.text, length) == c.prefix, c.expected);
     }
 }
 
@@ -176,6 +199,28 @@ TEST(TrimTest, RemovesUnicodeWhiteSpaceAtBothEnds) {
         {" ◊ ", "◊"},
         // A zero-width space is no white space.
         {"\u200Bx\u200B", "\u200Bx\u200B"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("\"" + c.text + "\"");
+        EXPECT_EQ(fw::Trim(c.text).Bytes(), c.expected);
+    }
+}
+
+// The end is found going backwards; broken sequences must end where a walk from the
+// start puts them.
+TEST(TrimTest, BrokenBytesAtTheEndAreCharactersOfTheirOwn) {
+    struct Case {
+        std::string text, expected;
+    };
+    const std::vector<Case> cases = {
+        {"xä\u00A0\u2003", "xä"},
+        {"x\xC2", "x\xC2"},
+        // C2 A0 is a no-break space, the lone A0 after it no white space.
+        {"x\xC2\xA0\xA0", "x\xC2\xA0\xA0"},
+        // E2 cannot begin a sequence with C2, so it stands alone before the no-break space.
+        {"x\xE2\xC2\xA0", "x\xE2"},
+        {"\xA0\xC2\xA0 ", "\xA0"},
+        {"\u00A0\u00A0", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("\"" + c.text + "\"");

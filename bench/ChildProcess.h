@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace bench {
+
+// Starts the program `arguments[0]` (a path) with posix_spawn, no shell in between, and
+// waits for it. Its standard output goes to `outputPath`, or stays ours when that is
+// empty: then nothing is done beyond the bare spawn and wait. Gives the exit status;
+// throws when it cannot start or ends by a signal.
+int RunAndWait(const std::vector<std::string>& arguments, const std::string& outputPath = "");
+
+}  // namespace bench
