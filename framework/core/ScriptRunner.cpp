@@ -38,6 +38,9 @@ String Quoted(const String& path) { return "„" + path + "“"; }
         throw RuntimeException("Das Buchungsscript " + Quoted(path) + " ist nicht ausführbar.");
     case ENOEXEC:
         throw RuntimeException("Das Buchungsscript " + Quoted(path) + " ist kein ausführbares Programm.");
+    case E2BIG:
+        throw RuntimeException("Die Werte der Buchung sind zu lang, um sie dem Buchungsscript " + Quoted(path) +
+                               " zu übergeben.");
     default:
         throw RuntimeException("Das Buchungsscript " + Quoted(path) + " konnte nicht gestartet werden (Systemfehler " +
                                Str(error) + ").");

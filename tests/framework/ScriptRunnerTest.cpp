@@ -152,6 +152,15 @@ TEST_F(ScriptRunnerTest, AValueWithANulCharacterIsRefusedBeforeTheScriptRuns) {
     EXPECT_TRUE(script.Bookings().empty());
 }
 
+// A line of an export may run to megabytes; no program argument can hold that much.
+TEST_F(ScriptRunnerTest, AValueTooLongForAnArgumentIsReportedAsSuch) {
+    const RecordingScript script;
+    const std::string message = FailureOf(BookingScript(), {"gut", std::string(10 << 20, 'x')});
+    EXPECT_NE(message.find("zu lang"), std::string::npos) << message;
+    EXPECT_NE(message.find(testsupport::BookingScriptPath().string()), std::string::npos) << message;
+    EXPECT_TRUE(script.Bookings().empty());
+}
+
 TEST_F(ScriptRunnerTest, NilScriptOrValuesRaiseNilObject) {
     const RecordingScript script;
     EXPECT_THROW(fw::ExecuteScript(nullptr, Values({"1"})), fw::NilObjectException);

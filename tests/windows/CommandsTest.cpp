@@ -42,6 +42,20 @@ const std::string kChooseFirst = "Meldung: Zuerst Datei auswählen";
 const std::string kConfirmation = "wBestaetigung.wBestaetigung: Bestätigung";
 const std::string kFileDialog = "Dateiauswahl";
 
+bool CutSuffix(std::string& text, const std::string& suffix) {
+    if (!text.ends_with(suffix)) return false;
+    text.resize(text.size() - suffix.size());
+    return true;
+}
+
+// Chooses the file in the open-file dialog, and removes it before the window can load it.
+testsupport::ModalAnswer ChooseThenRemove(const std::string& path) {
+    return [path](QWidget& modal) {
+        testsupport::ChooseFile(path)(modal);
+        std::filesystem::remove(path);
+    };
+}
+
 // Dismisses whatever a send brings up: the message box, or the confirmation with "OK".
 testsupport::ModalAnswer DismissSend() {
     return [](QWidget& modal) {
@@ -72,9 +86,10 @@ EndState TakeEndState() {
 class CommandsTest : public testing::Test {
 protected:
     // Runs the application through `commands`, then "Ende". A command is "choose NAME"
-    // (the open-file dialog chooses the export of that name; "choose NAME and dismiss"
-    // also dismisses the message the load brings up), "cancel" (the dialog is
-    // cancelled), "send", or "delete NAME" (the export goes away).
+    // (the open-file dialog chooses the export of that name; "... as it vanishes" removes
+    // it between the choice and the load; "... and dismiss" also dismisses the message the
+    // load brings up), "cancel" (the dialog is cancelled), "send", or "delete NAME" (the
+    // export goes away).
     int Run(const std::vector<std::string>& commands) {
         answers_.emplace();
         const int status = testsupport::RunApplicationWhile([&] {
@@ -88,10 +103,10 @@ protected:
     void Do(const std::string& command) {
         QWidget* window = testsupport::WindowWidget(kMainWindow);
         if (command.starts_with("choose ")) {
-            const std::string dismissed = " and dismiss";
-            const bool dismiss = command.ends_with(dismissed);
-            const std::string name = command.substr(7, command.size() - 7 - (dismiss ? dismissed.size() : 0));
-            answers_->Add(testsupport::ChooseFile(Path(name)));
+            std::string name = command.substr(7);
+            const bool dismiss = CutSuffix(name, " and dismiss");
+            const bool vanishes = CutSuffix(name, " as it vanishes");
+            answers_->Add(vanishes ? ChooseThenRemove(Path(name)) : testsupport::ChooseFile(Path(name)));
             if (dismiss) answers_->Add(testsupport::PressOk());
             testsupport::Click(window, "btn_datei");
         } else if (command == "cancel") {
@@ -162,10 +177,17 @@ TEST_F(CommandsTest, SequencesOfCommandsHandOnTheirBookings) {
          "leer.xml",
          2},
         {"Ende with lines loaded quits without asking", {"choose A.xml"}, {kFileDialog}, {}, "A.xml", 8},
+        {"the chosen file vanishes before it is loaded",
+         {"choose weg.xml as it vanishes and dismiss", "send"},
+         {kFileDialog, "Meldung: Datei " + Path("weg.xml") + " ist nicht vorhanden", kChooseFirst},
+         {},
+         "weg.xml",
+         0},
     };
     for (const Sequence& sequence : sequences) {
         SCOPED_TRACE(sequence.name);
         files_.Write("B.xml", kExportB);
+        files_.Write("weg.xml", kExportA);
         testsupport::RecordingScript script;
         EXPECT_EQ(Run(sequence.commands), 0);
         EXPECT_THAT(Shown(*answers_), ElementsAreArray(sequence.shown));
@@ -176,16 +198,21 @@ TEST_F(CommandsTest, SequencesOfCommandsHandOnTheirBookings) {
     }
 }
 
-TEST_F(CommandsTest, FailingBookingScriptIsReportedWithoutConfirmationAndNothingIsLost) {
-    files_.Write("A.xml", kExportA);
-    testsupport::RecordingScript script("exit 3\n");
-    EXPECT_EQ(Run({"choose A.xml", "send"}), 0);
+// The script fails on the second of three bookings: the first arrived once, the third
+// was never tried, and the failure is shown in place of the confirmation.
+TEST_F(CommandsTest, BookingScriptFailingHalfwayIsReportedAndKeepsWhatArrived) {
+    files_.Write("ABA.xml", kExportA + kExportB + kExportA);
+    const auto calls = files_.Path() / "calls";
+    testsupport::RecordingScript script("echo x >> '" + calls.string() + "'\n[ $(wc -l < '" + calls.string() +
+                                        "') -ge 2 ] && exit 3\n");
+    EXPECT_EQ(Run({"choose ABA.xml", "send"}), 0);
     const auto shown = Shown(*answers_);
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_THAT(shown[1], testing::StartsWith("Meldung: "));
     EXPECT_THAT(shown[1], testing::HasSubstr("buchungViaKw7.scpt"));
-    EXPECT_TRUE(script.Bookings().empty());
-    EXPECT_EQ(end_.lines, 8) << "the loaded lines stay";
+    EXPECT_THAT(script.Bookings(), ElementsAre(kBookingA));
+    EXPECT_EQ(testsupport::ReadFile(calls), "x\nx\n");
+    EXPECT_EQ(end_.lines, 24) << "the loaded lines stay";
 }
 
 TEST_F(CommandsTest, MissingBookingScriptIsReportedAndTheApplicationGoesOn) {
