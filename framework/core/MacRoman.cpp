@@ -1,6 +1,7 @@
 #include "framework/core/MacRoman.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -54,7 +55,53 @@ constexpr std::array<Utf8Sequence, 128> MakeSequences() {
 
 constexpr auto kSequences = MakeSequences();
 
+static_assert(std::endian::native == std::endian::little, "the first byte of a word is its lowest");
+
+constexpr std::uint64_t kHighBits = 0x8080808080808080;
+
+bool IsASCIIWord(const char* bytes) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    return !(word & kHighBits);
+}
+
+// Decodes the first `read` bytes of `text` into its first `write` bytes, their UTF-8 size.
+// It goes backwards from the end, so every byte is read before its place is written: the
+// UTF-8 of the bytes before any position never ends before that position.
+void ExpandBackwards(char* text, std::size_t read, std::size_t write) {
+    constexpr std::size_t kWord = sizeof(std::uint64_t);
+    // Once both meet, everything before is ASCII and in its place already.
+    while (write > read) {
+        if (read >= kWord && IsASCIIWord(text + read - kWord)) {
+            std::uint64_t word;
+            std::memcpy(&word, text + read - kWord, kWord);
+            read -= kWord;
+            write -= kWord;
+            std::memcpy(text + write, &word, kWord);
+            continue;
+        }
+        const auto byte = static_cast<unsigned char>(text[--read]);
+        if (byte < 0x80) {
+            text[--write] = static_cast<char>(byte);
+            continue;
+        }
+        const auto& sequence = kSequences[byte - 0x80];
+        write -= sequence.length;
+        std::memcpy(text + write, sequence.bytes, sequence.length);
+    }
+}
+
 }  // namespace
+
+std::size_t ExtraUTF8Bytes(unsigned char byte) { return byte < 0x80 ? 0 : kSequences[byte - 0x80].length - 1u; }
+
+std::size_t ExtraUTF8BytesInWord(std::uint64_t word, std::uint64_t highBits) {
+    std::size_t extra = 0;
+    for (; highBits != 0; highBits &= highBits - 1) {
+        extra += ExtraUTF8Bytes(static_cast<unsigned char>(word >> (std::countr_zero(highBits) & ~7)));
+    }
+    return extra;
+}
 
 std::string ToUTF8(std::string_view bytes) {
     std::string out;
@@ -72,19 +119,29 @@ std::string ToUTF8(std::string_view bytes) {
     return out;
 }
 
-// Eight bytes at a time: the loader asks this of every line.
-bool IsASCII(std::string_view bytes) {
-    constexpr std::uint64_t kHighBits = 0x8080808080808080;
+// Eight bytes at a time: the loader asks this of every line, and most of a line is ASCII.
+std::size_t UTF8Size(std::string_view bytes) {
+    std::size_t size = bytes.size();
     std::size_t at = 0;
     for (; at + sizeof(std::uint64_t) <= bytes.size(); at += sizeof(std::uint64_t)) {
         std::uint64_t word;
         std::memcpy(&word, bytes.data() + at, sizeof word);
-        if (word & kHighBits) return false;
+        size += ExtraUTF8BytesInWord(word, word & kHighBits);
     }
-    for (; at < bytes.size(); ++at) {
-        if (static_cast<unsigned char>(bytes[at]) >= 0x80) return false;
+    for (; at < bytes.size(); ++at) size += ExtraUTF8Bytes(static_cast<unsigned char>(bytes[at]));
+    return size;
+}
+
+void ToUTF8InPlace(std::string& bytes) {
+    const std::size_t size = bytes.size();
+    const std::size_t utf8Size = UTF8Size(bytes);
+    if (utf8Size == size) return;
+    if (utf8Size > bytes.capacity()) {
+        bytes = ToUTF8(bytes);
+        return;
     }
-    return true;
+    bytes.resize(utf8Size);
+    ExpandBackwards(bytes.data(), size, utf8Size);
 }
 
 std::string FromUTF8(std::string_view text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -8,8 +9,21 @@ namespace fw::macroman {
 // Mac OS Roman after the Unicode consortium's mapping table; every byte is a character.
 std::string ToUTF8(std::string_view bytes);
 
-// Whether every byte is below 0x80, where Mac OS Roman and UTF-8 are the same.
-bool IsASCII(std::string_view bytes);
+// How many bytes more than one the byte takes in UTF-8: none for ASCII, one or two for
+// the others.
+std::size_t ExtraUTF8Bytes(unsigned char byte);
+
+// The same for the bytes of an eight-byte word (its first byte lowest) whose high bits
+// are set in `highBits`; the other bytes are not looked at.
+std::size_t ExtraUTF8BytesInWord(std::uint64_t word, std::uint64_t highBits);
+
+// The size in bytes of the same text in UTF-8; the text's own size when it is all ASCII,
+// where Mac OS Roman and UTF-8 are the same.
+std::size_t UTF8Size(std::string_view bytes);
+
+// Turns the bytes into UTF-8 within their own string: a string whose capacity holds the
+// UTF-8 size (see UTF8Size) is not allocated anew.
+void ToUTF8InPlace(std::string& bytes);
 
 // Characters that Mac OS Roman cannot hold become "?".
 std::string FromUTF8(std::string_view text);

@@ -9,7 +9,7 @@ std::string String::ToUTF8() const& {
 }
 
 std::string String::ToUTF8() && {
-    if (encoding_ == TextEncoding::MacRoman && !macroman::IsASCII(bytes_)) return macroman::ToUTF8(bytes_);
+    if (encoding_ == TextEncoding::MacRoman) macroman::ToUTF8InPlace(bytes_);
     return std::move(bytes_);
 }
 

@@ -36,6 +36,23 @@ bool IsWhiteSpace(std::uint32_t c) {
            c == 0x3000;
 }
 
+// The start of the first character that is not white space; the text's size when there
+// is none. ASCII bytes are characters of their own, so only other bytes are decoded.
+std::size_t StartOfFirstNonWhiteSpace(std::string_view s) {
+    std::size_t begin = 0;
+    while (begin < s.size()) {
+        const auto first = static_cast<unsigned char>(s[begin]);
+        if (first < 0x80) {
+            if (!IsWhiteSpace(first)) break;
+            ++begin;
+            continue;
+        }
+        if (!IsWhiteSpace(utf8::DecodeAt(s, begin))) break;
+        begin += utf8::CharLength(s, begin);
+    }
+    return begin;
+}
+
 // The end of the last character at or after `begin` (a character's start) that is not
 // white space; `begin` when there is none. An ASCII byte is a character of its own and
 // never part of a longer sequence, so the search goes backwards over ASCII and decodes
@@ -82,8 +99,7 @@ String Chr(std::uint32_t codePoint) {
 
 String Trim(String text) {
     std::string s = std::move(text).ToUTF8();
-    std::size_t begin = 0;
-    while (begin < s.size() && IsWhiteSpace(utf8::DecodeAt(s, begin))) begin += utf8::CharLength(s, begin);
+    const std::size_t begin = StartOfFirstNonWhiteSpace(s);
     const std::size_t end = EndOfLastNonWhiteSpace(s, begin);
     s.erase(end);
     s.erase(0, begin);

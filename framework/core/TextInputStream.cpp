@@ -1,6 +1,6 @@
 #include "framework/core/TextInputStream.h"
 
-#include <cstring>
+#include "framework/core/LineScan.h"
 
 namespace fw {
 
@@ -22,21 +22,19 @@ bool TextInputStream::FillBuffer() {
     return read > 0;
 }
 
-// Where the next CR or LF lies in the buffer, or the buffer's end.
-std::size_t TextInputStream::LineEnd() const {
-    const char* from = buffer_.data() + position_;
-    const std::size_t rest = buffer_.size() - position_;
-    const void* cr = std::memchr(from, '\r', rest);
-    const std::size_t crAt = cr ? static_cast<const char*>(cr) - from : rest;
-    const void* lf = std::memchr(from, '\n', crAt);
-    return position_ + (lf ? static_cast<const char*>(lf) - from : crAt);
+// A Mac OS Roman line gets room for its UTF-8 from the start, so decoding it later needs
+// no second string. Only a line that runs over the end of a chunk may grow beyond that.
+void TextInputStream::AppendToLine(std::string& line, std::size_t length, std::size_t macRomanUTF8Size) const {
+    if (line.empty()) line.reserve(encoding_ == TextEncoding::MacRoman ? macRomanUTF8Size : length);
+    line.append(buffer_, position_, length);
 }
 
 String TextInputStream::ReadLine() {
     std::string line;
     while (position_ < buffer_.size() || FillBuffer()) {
-        const std::size_t end = LineEnd();
-        line.append(buffer_, position_, end - position_);
+        const LineScan scan = ScanToLineEnd(std::string_view(buffer_).substr(position_));
+        AppendToLine(line, scan.length, scan.macRomanUTF8Size);
+        const std::size_t end = position_ + scan.length;
         if (end == buffer_.size()) {
             position_ = end;
             continue;

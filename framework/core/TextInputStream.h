@@ -31,7 +31,7 @@ public:
 
 private:
     bool FillBuffer();
-    std::size_t LineEnd() const;
+    void AppendToLine(std::string& line, std::size_t length, std::size_t macRomanUTF8Size) const;
 
     std::FILE* file_;
     TextEncoding encoding_ = TextEncoding::UTF8;

@@ -197,6 +197,7 @@ TEST(TrimTest, RemovesUnicodeWhiteSpaceAtBothEnds) {
         {"", ""},
         {"€", "€"},
         {" ◊ ", "◊"},
+        {"\t\u2003\tx", "x"},
         // A zero-width space is no white space.
         {"\u200Bx\u200B", "\u200Bx\u200B"},
     };
@@ -221,6 +222,9 @@ TEST(TrimTest, BrokenBytesAtTheEndAreCharactersOfTheirOwn) {
         {"x\xE2\xC2\xA0", "x\xE2"},
         {"\xA0\xC2\xA0 ", "\xA0"},
         {"\u00A0\u00A0", ""},
+        // The same at the start: a lone continuation byte after a blank is no white space.
+        {" \xA0x", "\xA0x"},
+        {"\xC2\xA0\xC2x", "\xC2x"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("\"" + c.text + "\"");

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/core/FolderItem.h"
+#include "framework/core/MacRoman.h"
 #include "framework/core/TextFunctions.h"
 #include "tests/support/TempDir.h"
 
@@ -107,6 +108,22 @@ TEST_F(TextInputStreamTest, LineEndsAcrossTheReadChunks) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(Lines(c.bytes), c.lines);
     }
+}
+
+// A Mac OS Roman line is given room for its UTF-8 as it is read; a line over the edge of
+// a chunk gets it only for its first part and must still decode whole.
+TEST_F(TextInputStreamTest, MacRomanLinesOverTheChunkEdgeDecodeWhole) {
+    constexpr std::size_t kChunk = 1 << 16;
+    const std::string umlauts(kChunk / 2, '\x8A');
+    const std::string bytes = "\x9F\r" + umlauts + umlauts + "\xDB\xD7\rx\x8A\n" + std::string(kChunk, '\xA0');
+    const auto stream = Open(bytes);
+    ASSERT_NE(stream, nullptr);
+    stream->SetEncoding(fw::Encodings::MacRoman);
+    std::vector<std::string> lines;
+    while (!stream->EndOfFile()) lines.push_back(fw::ConvertEncoding(stream->ReadLine(), fw::Encodings::UTF8).Bytes());
+    const std::vector<std::string> expected = {
+        "ü", fw::macroman::ToUTF8(umlauts + umlauts + "\xDB\xD7"), "xä", fw::macroman::ToUTF8(std::string(kChunk, '\xA0'))};
+    EXPECT_TRUE(lines == expected);
 }
 
 TEST_F(TextInputStreamTest, AVeryLongLineComesBackWhole) {

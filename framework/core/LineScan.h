@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace fw {
+
+// How far the bytes run to the next line end (CR or LF), and how long that run is in
+// UTF-8 when the bytes are Mac OS Roman.
+struct LineScan {
+    std::size_t length = 0;  // the size of `bytes` when there is no line end in them
+    std::size_t macRomanUTF8Size = 0;
+};
+
+// One pass for both, eight bytes at a time: every line of an export goes through this.
+LineScan ScanToLineEnd(std::string_view bytes);
+
+}  // namespace fw
