@@ -49,8 +49,8 @@ void Fenster1::Laden() {
     stream->SetEncoding(fw::Encodings::MacRoman);
     // The end-of-file test comes last, so even an empty file makes one pass.
     do {
-        fw::String line = fw::Trim(fw::ConvertEncoding(stream->ReadLine(), fw::Encodings::UTF8));
-        line = ReplaceLozenges(std::move(line), lineFeed);
+        fw::String line =
+            ReplaceLozenges(fw::Trim(fw::ConvertEncoding(stream->ReadLine(), fw::Encodings::UTF8)), lineFeed);
         auto& lines = fw::Checked(zeilen);
         lines.Insert(lines.Ubound() + 1, std::move(line));
         fw::RuntimeBackgroundTask();
