@@ -1,28 +1,16 @@
 #include "framework/core/LineScan.h"
 
 #include <bit>
-#include <cstdint>
-#include <cstring>
 
 #include "framework/core/MacRoman.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace fw {
 
 namespace {
-
-static_assert(std::endian::native == std::endian::little, "the first byte of a word is its lowest");
-
-constexpr std::uint64_t kLowBits = 0x0101010101010101;
-constexpr std::uint64_t kHighBits = 0x8080808080808080;
-constexpr std::size_t kWord = sizeof(std::uint64_t);
-
-// The high bit of every zero byte; above the lowest one a borrow may mark more, so only
-// the lowest mark is sure, and only the lowest is used.
-std::uint64_t ZeroBytes(std::uint64_t word) { return (word - kLowBits) & ~word & kHighBits; }
-
-std::uint64_t LineEndBytes(std::uint64_t word) {
-    return ZeroBytes(word ^ (kLowBits * '\r')) | ZeroBytes(word ^ (kLowBits * '\n'));
-}
 
 LineScan ScanBytewise(std::string_view bytes, std::size_t from, std::size_t extra) {
     for (std::size_t at = from; at < bytes.size(); ++at) {
@@ -33,24 +21,49 @@ LineScan ScanBytewise(std::string_view bytes, std::size_t from, std::size_t extr
     return {bytes.size(), bytes.size() + extra};
 }
 
+#if defined(__SSE2__)
+constexpr std::size_t kBlock = 16;
+
+// One bit for each byte of the block, the first byte lowest.
+struct BlockMarks {
+    unsigned lineEnds;
+    unsigned highBytes;
+};
+
+BlockMarks MarksOf(const char* block) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block));
+    const __m128i lineEnds =
+        _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')), _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')));
+    return {static_cast<unsigned>(_mm_movemask_epi8(lineEnds)), static_cast<unsigned>(_mm_movemask_epi8(bytes))};
+}
+
+std::size_t ExtraBytes(const char* block, unsigned highBytes) {
+    std::size_t extra = 0;
+    for (; highBytes != 0; highBytes &= highBytes - 1) {
+        extra += macroman::ExtraUTF8Bytes(static_cast<unsigned char>(block[std::countr_zero(highBytes)]));
+    }
+    return extra;
+}
+#endif
+
 }  // namespace
 
 LineScan ScanToLineEnd(std::string_view bytes) {
     std::size_t extra = 0;
     std::size_t at = 0;
-    for (; at + kWord <= bytes.size(); at += kWord) {
-        std::uint64_t word;
-        std::memcpy(&word, bytes.data() + at, kWord);
-        const std::uint64_t ends = LineEndBytes(word);
-        if (ends == 0) {
-            extra += macroman::ExtraUTF8BytesInWord(word, word & kHighBits);
+#if defined(__SSE2__)
+    for (; at + kBlock <= bytes.size(); at += kBlock) {
+        const char* block = bytes.data() + at;
+        const BlockMarks marks = MarksOf(block);
+        if (marks.lineEnds == 0) {
+            extra += ExtraBytes(block, marks.highBytes);
             continue;
         }
-        const auto endByte = static_cast<std::size_t>(std::countr_zero(ends)) / 8;
-        const std::uint64_t before = (std::uint64_t{1} << (endByte * 8)) - 1;
-        extra += macroman::ExtraUTF8BytesInWord(word, word & kHighBits & before);
-        return {at + endByte, at + endByte + extra};
+        const auto end = static_cast<unsigned>(std::countr_zero(marks.lineEnds));
+        extra += ExtraBytes(block, marks.highBytes & ((1u << end) - 1));
+        return {at + end, at + end + extra};
     }
+#endif
     return ScanBytewise(bytes, at, extra);
 }
 

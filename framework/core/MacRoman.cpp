@@ -91,10 +91,7 @@ void ExpandBackwards(char* text, std::size_t read, std::size_t write) {
     }
 }
 
-}  // namespace
-
-std::size_t ExtraUTF8Bytes(unsigned char byte) { return byte < 0x80 ? 0 : kSequences[byte - 0x80].length - 1u; }
-
+// The extra bytes of the bytes of `word` whose high bits are set in `highBits`.
 std::size_t ExtraUTF8BytesInWord(std::uint64_t word, std::uint64_t highBits) {
     std::size_t extra = 0;
     for (; highBits != 0; highBits &= highBits - 1) {
@@ -102,6 +99,10 @@ std::size_t ExtraUTF8BytesInWord(std::uint64_t word, std::uint64_t highBits) {
     }
     return extra;
 }
+
+}  // namespace
+
+std::size_t ExtraUTF8Bytes(unsigned char byte) { return byte < 0x80 ? 0 : kSequences[byte - 0x80].length - 1u; }
 
 std::string ToUTF8(std::string_view bytes) {
     std::string out;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,10 +11,6 @@ std::string ToUTF8(std::string_view bytes);
 // How many bytes more than one the byte takes in UTF-8: none for ASCII, one or two for
 // the others.
 std::size_t ExtraUTF8Bytes(unsigned char byte);
-
-// The same for the bytes of an eight-byte word (its first byte lowest) whose high bits
-// are set in `highBits`; the other bytes are not looked at.
-std::size_t ExtraUTF8BytesInWord(std::uint64_t word, std::uint64_t highBits);
 
 // The size in bytes of the same text in UTF-8; the text's own size when it is all ASCII,
 // where Mac OS Roman and UTF-8 are the same.

@@ -32,7 +32,9 @@ TEST(LineScanTest, FindsTheFirstLineEndAndTheUtf8SizeBeforeIt) {
         "abc",
         "abcdefgh\rX",
         "abcdefg\r\n",
-        "\x8A\xDB\x9F\r\xD7\xA0\xF0\xFF\x8A",  // characters of two and three bytes on both sides of the end
+        // Characters of two and three bytes on both sides of the end, in a short line and a long one.
+        "\x8A\xDB\x9F\r\xD7\xA0\xF0\xFF\x8A",
+        "ab\x8A\xDB" "cdefgh\rij\xD7\x8A\xA0\xF0klmnopqrstuvw",
         "1234567\x8A\n\x8A\x8A",
         "\x8D\x8A\r",          // CR and LF with the high bit set are no line ends
         "\x0C\x0E\x09\x0B\n",  // neighbours of the line-end bytes
