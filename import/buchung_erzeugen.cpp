@@ -1,4 +1,5 @@
 #include <array>
+#include <string_view>
 
 #include "framework/core/Date.h"
 #include "framework/core/Exceptions.h"
@@ -12,18 +13,18 @@ namespace {
 // The fixed rate of the Deutsche Mark to the euro.
 constexpr double kDMProEuro = 1.95583;
 
-const fw::String kAbschluss = "</transfer_daten>";
+constexpr std::string_view kAbschluss = "</transfer_daten>";
 
 enum class Wert { Art, Eigenkonto, Ausgefuehrt, BetragDM, BetragEur, Umsatztext, Verwendungszweck, Fremdkontoinhaber };
 
 struct TagZeile {
-    fw::String oeffnend;
-    fw::String schliessend;
+    std::string_view oeffnend;
+    std::string_view schliessend;
     Wert setzt;
 };
 
 // In the order the tests are made. No opening tag is a prefix of another.
-const std::array<TagZeile, 8> kTagZeilen = {{
+constexpr std::array<TagZeile, 8> kTagZeilen = {{
     {"<art>", "</art>", Wert::Art},
     {"<eigenkonto>", "</eigenkonto>", Wert::Eigenkonto},
     {"<ausgefuehrt>", "</ausgefuehrt>", Wert::Ausgefuehrt},
@@ -46,18 +47,37 @@ struct Arbeitswerte {
     fw::String inhaber, buchungstext, leer;
 };
 
-int Laenge(const fw::String& tag) { return static_cast<int>(tag.Bytes().size()); }
+// The lines are UTF-8 from the decoder and the tags ASCII, so the tests and cuts below
+// work on bytes: a character never spans an ASCII byte, and byte and character counts
+// agree across a tag.
+
+// The second byte tells most tags apart, so it is looked at before the rest.
+bool BeginntMit(std::string_view zeile, std::string_view tag) {
+    return zeile.size() >= tag.size() && zeile[1] == tag[1] && zeile.starts_with(tag);
+}
 
 // The text between the opening tag and the first closing tag; without a closing tag,
-// the rest of the line.
-fw::String WertDerZeile(const fw::String& zeile, const TagZeile& tag) {
-    const int start = Laenge(tag.oeffnend) + 1;
-    const int p = fw::InStr(0, zeile, tag.schliessend);
-    return fw::Mid(zeile, start, p - start);
+// the rest of the line. A closing tag cannot begin inside the opening one.
+std::string_view WertDerZeile(std::string_view zeile, const TagZeile& tag) {
+    const std::size_t start = tag.oeffnend.size();
+    const std::size_t ende = zeile.find(tag.schliessend, start);
+    return zeile.substr(start, ende == std::string_view::npos ? ende : ende - start);
+}
+
+fw::String Text(std::string_view bytes) { return fw::String(std::string(bytes)); }
+
+void OhneErstes(std::string& text, char zeichen) {
+    const std::size_t at = text.find(zeichen);
+    if (at != std::string::npos) text.erase(at, 1);
 }
 
 // One "." and one "," are dropped: the first of each.
-fw::String OhneTrenner(const fw::String& betrag) { return fw::Replace(fw::Replace(betrag, ".", ""), ",", ""); }
+fw::String OhneTrenner(std::string_view betrag) {
+    std::string text(betrag);
+    OhneErstes(text, '.');
+    OhneErstes(text, ',');
+    return fw::String(std::move(text));
+}
 
 void SetzeKonten(Arbeitswerte& w) {
     if (w.ausgehend) {
@@ -70,58 +90,62 @@ void SetzeKonten(Arbeitswerte& w) {
 }
 
 fw::String Datumstext(const std::shared_ptr<fw::Date>& d) {
-    return fw::Format(fw::Checked(d).Day(), "00") + "." + fw::Format(fw::Checked(d).Month(), "00") + "." +
-           fw::Str(fw::Checked(d).Year());
+    const fw::Date& datum = fw::Checked(d);
+    std::string text = fw::Format(datum.Day(), "00").Bytes();
+    text += '.';
+    text += fw::Format(datum.Month(), "00").Bytes();
+    text += '.';
+    text += fw::Str(datum.Year()).Bytes();
+    return fw::String(std::move(text));
 }
 
 // Applies a tag line. The amount tests leave the cut amount in `zeile`, and the tests
-// after them look at that text in place of the line. Each test compares the first
-// characters of `zeile` with its opening tag; BeginsWith does that without cutting them.
-void PruefeTags(Arbeitswerte& w, const fw::String& zeileDerListe) {
-    const fw::String* zeile = &zeileDerListe;
+// after them look at that text in place of the line.
+void PruefeTags(Arbeitswerte& w, std::string_view zeile) {
     fw::String betragstext;
     for (const TagZeile& tag : kTagZeilen) {
-        if (!fw::BeginsWith(*zeile, tag.oeffnend)) continue;
-        fw::String wert = WertDerZeile(*zeile, tag);
+        if (!BeginntMit(zeile, tag.oeffnend)) continue;
+        const std::string_view wert = WertDerZeile(zeile, tag);
         switch (tag.setzt) {
         case Wert::Art:
-            w.ausgehend = wert == "Abbuchung" || fw::InStr(0, wert, "berweisung") > 0;
+            w.ausgehend = wert == "Abbuchung" || wert.find("berweisung") != std::string_view::npos;
             break;
         case Wert::Eigenkonto:
-            w.eigenkonto = std::move(wert);
+            w.eigenkonto = Text(wert);
             break;
         case Wert::Ausgefuehrt:
-            fw::ParseDate(wert, w.d);
+            fw::ParseDate(Text(wert), w.d);
             w.datum = Datumstext(w.d);
             break;
         case Wert::BetragDM:
             betragstext = OhneTrenner(wert);
-            zeile = &betragstext;
+            zeile = betragstext.Bytes();
             w.betrag = fw::Format(fw::Val(betragstext) / kDMProEuro, "#");
             SetzeKonten(w);
             break;
         case Wert::BetragEur:
             betragstext = OhneTrenner(wert);
-            zeile = &betragstext;
+            zeile = betragstext.Bytes();
             w.betrag = betragstext;
             SetzeKonten(w);
             break;
         case Wert::Umsatztext:
         case Wert::Verwendungszweck:
-            w.buchungstext = std::move(wert);
+            w.buchungstext = Text(wert);
             break;
         case Wert::Fremdkontoinhaber:
-            w.inhaber = std::move(wert);
+            w.inhaber = Text(wert);
             break;
         }
     }
 }
 
+// The values that are reset after the hand-off are moved into the booking, not copied.
 void UebergebeUndSetzeZurueck(Arbeitswerte& w) {
     auto buchung_werte = fw::CreateArray<fw::Variant>(7);
-    const fw::String* werte[] = {&w.datum, &w.betrag, &w.konto_von, &w.konto_an,
-                                 &w.kategorie, &w.inhaber, &w.buchungstext, &w.leer};
-    for (int i = 0; i <= 7; ++i) buchung_werte->Store(i, fw::StringToVariant(*werte[i]));
+    fw::String* werte[] = {&w.betrag, &w.konto_von, &w.konto_an, &w.kategorie, &w.inhaber, &w.buchungstext, &w.leer};
+    buchung_werte->Store(0, fw::StringToVariant(w.datum));
+    for (int i = 1; i <= 7; ++i) buchung_werte->Store(i, fw::Variant(std::move(*werte[i - 1])));
     buchungViaKw7(buchung_werte);
 
     w.betrag = "0000";
@@ -140,7 +164,7 @@ void UebergebeUndSetzeZurueck(Arbeitswerte& w) {
 void Fenster1::buchung_erzeugen() {
     Arbeitswerte w;
     for (int index = 0; index <= anz_zeilen && index <= fw::Checked(zeilen).Ubound(); ++index) {
-        const fw::String& zeile = (*zeilen)(index);
+        const std::string_view zeile = (*zeilen)(index).Bytes();
         if (zeile == kAbschluss) {
             UebergebeUndSetzeZurueck(w);
         } else {
