@@ -1,4 +1,5 @@
 #include <array>
+#include <charconv>
 #include <string_view>
 
 #include "framework/core/Date.h"
@@ -66,16 +67,20 @@ std::string_view WertDerZeile(std::string_view zeile, const TagZeile& tag) {
 
 fw::String Text(std::string_view bytes) { return fw::String(std::string(bytes)); }
 
-void OhneErstes(std::string& text, char zeichen) {
-    const std::size_t at = text.find(zeichen);
-    if (at != std::string::npos) text.erase(at, 1);
-}
-
 // One "." and one "," are dropped: the first of each.
 fw::String OhneTrenner(std::string_view betrag) {
-    std::string text(betrag);
-    OhneErstes(text, '.');
-    OhneErstes(text, ',');
+    std::string text;
+    text.reserve(betrag.size());
+    bool punktWeg = false, kommaWeg = false;
+    for (const char c : betrag) {
+        if (c == '.' && !punktWeg) {
+            punktWeg = true;
+        } else if (c == ',' && !kommaWeg) {
+            kommaWeg = true;
+        } else {
+            text += c;
+        }
+    }
     return fw::String(std::move(text));
 }
 
@@ -89,22 +94,25 @@ void SetzeKonten(Arbeitswerte& w) {
     }
 }
 
-// What Format(zahl, "00") gives for a whole number: the sign, then at least two digits.
-void HaengeZweistelligAn(std::string& text, int zahl) {
+// Str(zahl) and, with `stellen` 2, Format(zahl, "00") for a whole number: the sign, then
+// at least `stellen` digits.
+void HaengeZahlAn(std::string& text, int zahl, std::size_t stellen) {
     if (zahl < 0) text += '-';
     const unsigned betrag = zahl < 0 ? 0u - static_cast<unsigned>(zahl) : static_cast<unsigned>(zahl);
-    if (betrag < 10) text += '0';
-    text += std::to_string(betrag);
+    char ziffern[16];
+    const std::string_view ziffernText(ziffern, std::to_chars(ziffern, ziffern + sizeof ziffern, betrag).ptr);
+    if (ziffernText.size() < stellen) text.append(stellen - ziffernText.size(), '0');
+    text += ziffernText;
 }
 
 fw::String Datumstext(const std::shared_ptr<fw::Date>& d) {
     const fw::Date& datum = fw::Checked(d);
     std::string text;
-    HaengeZweistelligAn(text, datum.Day());
+    HaengeZahlAn(text, datum.Day(), 2);
     text += '.';
-    HaengeZweistelligAn(text, datum.Month());
+    HaengeZahlAn(text, datum.Month(), 2);
     text += '.';
-    text += fw::Str(datum.Year()).Bytes();
+    HaengeZahlAn(text, datum.Year(), 1);
     return fw::String(std::move(text));
 }
 
