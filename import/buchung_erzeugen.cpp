@@ -16,6 +16,11 @@ constexpr double kDMProEuro = 1.95583;
 
 constexpr std::string_view kAbschluss = "</transfer_daten>";
 
+// Texts of the reset, made once: a copy of them costs less than a text made from a literal.
+const fw::String kUnbekannt = "Unbekannt";
+const fw::String kSonstiges = "Sonstiges";
+const fw::String kKeinBetrag = "0000";
+
 enum class Wert { Art, Eigenkonto, Ausgefuehrt, BetragDM, BetragEur, Umsatztext, Verwendungszweck, Fremdkontoinhaber };
 
 struct TagZeile {
@@ -41,10 +46,10 @@ constexpr std::array<TagZeile, 8> kTagZeilen = {{
 struct Arbeitswerte {
     std::shared_ptr<fw::Date> d = std::make_shared<fw::Date>();
     bool ausgehend = false;
-    fw::String eigenkonto = "Unbekannt";
-    fw::String gegenkonto = "Unbekannt";
+    fw::String eigenkonto = kUnbekannt;
+    fw::String gegenkonto = kUnbekannt;
     fw::String datum, betrag, konto_von, konto_an;
-    fw::String kategorie = "Sonstiges";
+    fw::String kategorie = kSonstiges;
     fw::String inhaber, buchungstext, leer;
 };
 
@@ -166,12 +171,12 @@ void UebergebeUndSetzeZurueck(Arbeitswerte& w) {
     for (int i = 1; i <= 7; ++i) buchung_werte->Store(i, fw::Variant(std::move(*werte[i - 1])));
     buchungViaKw7(buchung_werte);
 
-    w.betrag = "0000";
-    w.konto_von = w.konto_an = "";
-    w.kategorie = "Sonstiges";
-    w.buchungstext = w.inhaber = "";
-    w.gegenkonto = "Unbekannt";
-    w.leer = "";
+    w.betrag = kKeinBetrag;
+    w.konto_von = w.konto_an = fw::String();
+    w.kategorie = kSonstiges;
+    w.buchungstext = w.inhaber = fw::String();
+    w.gegenkonto = kUnbekannt;
+    w.leer = fw::String();
 }
 
 // The lines lie apart on the heap. Asking for the bytes of one a few lines ahead lets
