@@ -1,7 +1,6 @@
 #include "framework/core/Application.h"
 
 #include <filesystem>
-#include <optional>
 
 #include "framework/core/ClassRecords.h"
 
@@ -28,15 +27,16 @@ const ClassRecord& Application::Lookup() {
 }
 
 // The program's file is the one it was started from for as long as it runs, so it is
-// looked up once: the hand-off asks for it at every booking.
+// looked up once: the hand-off asks for it at every booking. A FolderItem never changes,
+// so every caller can be handed the same one.
 std::shared_ptr<FolderItem> Application::ExecutableFile() const {
-    static const std::optional<FolderItem> file = []() -> std::optional<FolderItem> {
+    static const std::shared_ptr<FolderItem> file = []() -> std::shared_ptr<FolderItem> {
         std::error_code error;
         const auto path = std::filesystem::read_symlink("/proc/self/exe", error);
-        if (error) return std::nullopt;
-        return FolderItem(String(path.string()));
+        if (error) return nullptr;
+        return std::make_shared<FolderItem>(String(path.string()));
     }();
-    return file ? std::make_shared<FolderItem>(*file) : nullptr;
+    return file;
 }
 
 void _RuntimeRegisterAppObject(std::shared_ptr<Application> app) { AppObject() = std::move(app); }

@@ -17,14 +17,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Absolute, and no component empty, "." or "..": a path that normalising leaves as it is.
+// Not empty, "." or "..", and without a separator: a name that a normal path keeps as it is.
+bool IsPlainComponent(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos;
+}
+
+// Absolute, and every component plain: a path that normalising leaves as it is.
 bool IsNormalised(std::string_view path) {
     if (!path.starts_with('/')) return false;
     if (path.size() == 1) return true;
     for (std::size_t start = 1; start <= path.size();) {
         const std::size_t end = std::min(path.find('/', start), path.size());
-        const std::string_view component = path.substr(start, end - start);
-        if (component.empty() || component == "." || component == "..") return false;
+        if (!IsPlainComponent(path.substr(start, end - start))) return false;
         start = end + 1;
     }
     return true;
@@ -48,6 +52,8 @@ std::string NormalisedPath(std::string path) {
 
 FolderItem::FolderItem(String path) : path_(NormalisedPath(std::move(path).ToUTF8())) {}
 
+FolderItem::FolderItem(std::string path, NormalPath) : path_(std::move(path)) {}
+
 bool FolderItem::Exists() const {
     std::error_code error;
     return fs::exists(fs::path(path_.Bytes()), error);
@@ -60,20 +66,28 @@ bool FolderItem::Directory() const {
 
 String FolderItem::Name() const { return String(fs::path(path_.Bytes()).filename().string()); }
 
-// The path is normalised, so its parent is what stands before its last separator.
+// The path is normalised, so its parent is what stands before its last separator, and
+// is normal too.
 std::shared_ptr<FolderItem> FolderItem::Parent() const {
     const std::string& path = path_.Bytes();
     if (path == "/") return nullptr;
     const std::size_t separator = path.rfind('/');
-    return std::make_shared<FolderItem>(String(separator == 0 ? "/" : path.substr(0, separator)));
+    return std::make_shared<FolderItem>(separator == 0 ? "/" : path.substr(0, separator), NormalPath());
 }
 
-// An absolute name takes the place of the whole path; the constructor normalises the rest.
+// An absolute name takes the place of the whole path; the constructor normalises the rest,
+// unless the name is one plain component, which leaves the joined path normal.
 std::shared_ptr<FolderItem> FolderItem::Child(const String& name) const {
-    std::string component = name.ToUTF8();
-    if (component.starts_with('/')) return std::make_shared<FolderItem>(String(std::move(component)));
+    if (name.Encoding() != TextEncoding::UTF8) return Child(String(name.ToUTF8()));
+    const std::string& component = name.Bytes();
+    if (component.starts_with('/')) return std::make_shared<FolderItem>(name);
     const std::string& path = path_.Bytes();
-    return std::make_shared<FolderItem>(String(path == "/" ? "/" + component : path + "/" + component));
+    std::string joined;
+    joined.reserve(path.size() + 1 + component.size());
+    if (path != "/") joined = path;
+    joined.append(1, '/').append(component);
+    if (IsPlainComponent(component)) return std::make_shared<FolderItem>(std::move(joined), NormalPath());
+    return std::make_shared<FolderItem>(String(std::move(joined)));
 }
 
 std::shared_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {

@@ -10,8 +10,15 @@ class TextInputStream;
 
 // A reference to an item of the file system by its path; the item need not exist.
 class FolderItem {
+    // Only a FolderItem can vouch that a path is absolute and normal already.
+    class NormalPath {
+        friend class FolderItem;
+        NormalPath() = default;
+    };
+
 public:
     explicit FolderItem(String path);
+    FolderItem(std::string path, NormalPath);
 
     bool Exists() const;
     bool Directory() const;

@@ -83,6 +83,17 @@ std::size_t EndOfLastNonWhiteSpace(std::string_view s, std::size_t begin) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Below 2^53 a whole double is an exact integer, whose integer digits are the same and
+// quicker to write.
+std::string WholeNumberDigits(double whole) {
+    char digits[400];
+    constexpr double kExactIntegers = 9007199254740992.0;
+    const auto result = whole < kExactIntegers
+                            ? std::to_chars(digits, digits + sizeof digits, static_cast<std::int64_t>(whole))
+                            : std::to_chars(digits, digits + sizeof digits, whole, std::chars_format::fixed, 0);
+    return std::string(digits, result.ptr);
+}
+
 }  // namespace
 
 String ConvertEncoding(String text, TextEncoding target) {
@@ -189,9 +200,7 @@ String Format(double value, const String& pattern) {
         }
     }
     const double rounded = std::round(value);  // halves away from zero
-    char digits[400];
-    const auto result = std::to_chars(digits, digits + sizeof digits, std::fabs(rounded), std::chars_format::fixed, 0);
-    std::string out(digits, result.ptr);
+    std::string out = WholeNumberDigits(std::fabs(rounded));
     if (out.size() < minimumDigits) out.insert(0, minimumDigits - out.size(), '0');
     if (rounded < 0) out.insert(0, 1, '-');
     return String(std::move(out));

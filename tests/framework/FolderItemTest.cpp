@@ -108,6 +108,21 @@ TEST_F(FolderItemTest, AChildNameFollowsThePathRules) {
     }
 }
 
+// A child of one plain component is joined without being normalised again; it must be
+// what normalising the joined path gives, for names that only look like "." or "..".
+TEST_F(FolderItemTest, AChildOfOneComponentIsTheNormalisedJoin) {
+    for (const std::string& folder : {std::string("/"), std::string("/a/b"), temp.Path().string()}) {
+        for (const std::string name : {"x", ".versteckt", "...", "..x", "x..", "a b", "Größe €.txt", " "}) {
+            SCOPED_TRACE(folder + " + \"" + name + "\"");
+            const auto child = fw::FolderItem(folder).Child(name);
+            EXPECT_EQ(child->AbsolutePath().Bytes(), fw::FolderItem(folder + "/" + name).AbsolutePath().Bytes());
+            EXPECT_EQ(child->Parent()->AbsolutePath().Bytes(), fw::FolderItem(folder).AbsolutePath().Bytes());
+        }
+    }
+    const fw::String macRomanName(std::string("Gr\x9a\xa7") + "e", fw::TextEncoding::MacRoman);
+    EXPECT_EQ(fw::FolderItem("/a").Child(macRomanName)->AbsolutePath().Bytes(), "/a/Größe");
+}
+
 TEST_F(FolderItemTest, TellsWhatIsThere) {
     struct Case {
         std::string name;
