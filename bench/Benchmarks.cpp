@@ -114,16 +114,17 @@ void Responsiveness(benchmark::State& state) {
 }  // namespace
 
 void RegisterBenchmarks() {
+    constexpr int kRepetitions = 5;
     using benchmark::kMillisecond, benchmark::kMicrosecond;
-    benchmark::RegisterBenchmark(names::kIconv, IconvDecode)->Unit(kMillisecond)->UseRealTime()->MinTime(3);
-    benchmark::RegisterBenchmark(names::kLaden, Load)->Unit(kMillisecond)->UseRealTime()->MinTime(3);
-    benchmark::RegisterBenchmark(names::kSend, Send)->Unit(kMillisecond)->UseRealTime()->MinTime(3);
+    benchmark::RegisterBenchmark(names::kIconv, IconvDecode)->Unit(kMillisecond)->UseRealTime()->MinTime(1)->Repetitions(kRepetitions);
+    benchmark::RegisterBenchmark(names::kLaden, Load)->Unit(kMillisecond)->UseRealTime()->MinTime(1)->Repetitions(kRepetitions);
+    benchmark::RegisterBenchmark(names::kSend, Send)->Unit(kMillisecond)->UseRealTime()->MinTime(1)->Repetitions(kRepetitions);
     using Function = void (*)(benchmark::State&);
     for (const auto& [name, function] : {std::pair<const char*, Function>{names::kShippedRunner, ShippedScriptThroughRunner},
                                          {names::kShippedSpawn, ShippedScriptBare},
                                          {names::kEmptyRunner, EmptyScriptThroughRunner},
                                          {names::kEmptySpawn, EmptyScriptBare}}) {
-        benchmark::RegisterBenchmark(name, function)->Unit(kMicrosecond)->UseRealTime()->MinTime(3);
+        benchmark::RegisterBenchmark(name, function)->Unit(kMicrosecond)->UseRealTime()->MinTime(1)->Repetitions(kRepetitions);
     }
     benchmark::RegisterBenchmark(names::kMemory, PeakMemory)->Unit(kMillisecond)->Iterations(1);
     benchmark::RegisterBenchmark(names::kResponsiveness, Responsiveness)->Unit(kMillisecond)->Iterations(1);

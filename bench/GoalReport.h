@@ -29,7 +29,7 @@ private:
     std::vector<Goal> Goals(const ExportFile& file) const;
 
     struct Figures {
-        double seconds = 0;  // real time of one iteration
+        double seconds = 0;  // real time of one iteration, the fastest repetition's
         benchmark::UserCounters counters;
     };
     bool Has(const char* name) const;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <vector>
 
 #include "app/App.h"
 #include "bench/BenchEnvironment.h"
@@ -22,8 +23,14 @@ constexpr std::uintmax_t kExportBytes = 50'000'000;
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], bench::kPeakMemorySwitch) == 0) return bench::ReportLoadMemory(argv[2]);
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 2;
+    // The repetitions of all benchmarks are run in a random order, so that a slow spell of
+    // the machine does not fall on one side of a comparison alone.
+    std::vector<char*> arguments(argv, argv + argc);
+    char interleaving[] = "--benchmark_enable_random_interleaving=true";
+    arguments.insert(arguments.begin() + 1, interleaving);
+    int count = static_cast<int>(arguments.size());
+    benchmark::Initialize(&count, arguments.data());
+    if (benchmark::ReportUnrecognizedArguments(count, arguments.data())) return 2;
 
     const bench::BenchEnvironment environment(kExportBytes);
     bench::SetEnvironment(&environment);
