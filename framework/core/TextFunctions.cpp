@@ -134,15 +134,6 @@ String Left(const String& text, int count) {
     return String(std::string(s.substr(0, utf8::OffsetOfChar(s, static_cast<std::size_t>(count)))));
 }
 
-bool BeginsWith(const String& text, const String& prefix) {
-    // The walk of a send asks this eight times for every line, so plain UTF-8 is not viewed.
-    if (text.Encoding() == TextEncoding::UTF8 && prefix.Encoding() == TextEncoding::UTF8) {
-        return text.Bytes().starts_with(prefix.Bytes());
-    }
-    const Utf8View view(text), prefixView(prefix);
-    return (*view).starts_with(*prefixView);
-}
-
 String Mid(const String& text, int start, int count) {
     const Utf8View view(text);
     const std::string_view s = *view;

@@ -23,10 +23,6 @@ int InStr(int start, const String& text, const String& find);
 // The first `count` characters, at most the whole text; nothing for count <= 0.
 String Left(const String& text, int count);
 
-// Whether Left(text, the number of characters of `prefix`) equals `prefix`, for a
-// well-formed prefix; tested on the bytes, without making the text that Left gives.
-bool BeginsWith(const String& text, const String& prefix);
-
 // `count` characters from position `start`. A count that runs past the end, or a
 // negative count, gives the text to its end; a start below 1 counts from 1.
 String Mid(const String& text, int start, int count);

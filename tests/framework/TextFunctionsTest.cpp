@@ -33,28 +33,6 @@ TEST(LeftTest, CountsCharacters) {
     }
 }
 
-TEST(BeginsWithTest, AgreesWithLeftOfThePrefixLength) {
-    struct Case {
-        String text, prefix;
-        bool expected;
-    };
-    const std::vector<Case> cases = {
-        {"<art>Abbuchung</art>", "<art>", true},
-        {"<ar", "<art>", false},
-        {"<ART>x", "<art>", false},
-        {"x", "", true},
-        {"äöü", "äö", true},
-        {MacRoman("\x8A" "b"), "äb", true},
-        {"ab", MacRoman("a\x8A"), false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE("\"" + c.text.ToUTF8() + "\", \"" + c.prefix.ToUTF8() + "\"");
-        EXPECT_EQ(fw::BeginsWith(c.text, c.prefix), c.expected);
-        const int length = static_cast<int>(fw::utf8::CharCount(c.prefix.ToUTF8()));
-        EXPECT_EQ(fw::Left(c.text, length) == c.prefix, c.expected);
-    }
-}
-
 TEST(MidTest, CountsCharactersFromOne) {
     struct Case {
         int start, count;
