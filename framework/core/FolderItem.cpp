@@ -71,14 +71,25 @@ String FolderItem::Name() const { return String(fs::path(path_.Bytes()).filename
 std::shared_ptr<FolderItem> FolderItem::Parent() const {
     const std::string& path = path_.Bytes();
     if (path == "/") return nullptr;
-    const std::size_t separator = path.rfind('/');
-    return std::make_shared<FolderItem>(separator == 0 ? "/" : path.substr(0, separator), NormalPath());
+    if (!parent_) {
+        const std::size_t separator = path.rfind('/');
+        parent_ = std::make_shared<FolderItem>(separator == 0 ? "/" : path.substr(0, separator), NormalPath());
+    }
+    return parent_;
 }
 
 // An absolute name takes the place of the whole path; the constructor normalises the rest,
 // unless the name is one plain component, which leaves the joined path normal.
 std::shared_ptr<FolderItem> FolderItem::Child(const String& name) const {
     if (name.Encoding() != TextEncoding::UTF8) return Child(String(name.ToUTF8()));
+    if (!lastChild_ || !(name == lastChildName_)) {
+        lastChild_ = MakeChild(name);
+        lastChildName_ = name;
+    }
+    return lastChild_;
+}
+
+std::shared_ptr<FolderItem> FolderItem::MakeChild(const String& name) const {
     const std::string& component = name.Bytes();
     if (component.starts_with('/')) return std::make_shared<FolderItem>(name);
     const std::string& path = path_.Bytes();

@@ -8,7 +8,8 @@ namespace fw {
 
 class TextInputStream;
 
-// A reference to an item of the file system by its path; the item need not exist.
+// A reference to an item of the file system by its path; the item need not exist. Like
+// every object of the framework it belongs to the thread of the event loop.
 class FolderItem {
     // Only a FolderItem can vouch that a path is absolute and normal already.
     class NormalPath {
@@ -34,7 +35,16 @@ public:
     std::shared_ptr<TextInputStream> OpenAsTextFile() const;
 
 private:
+    std::shared_ptr<FolderItem> MakeChild(const String& name) const;
+
     String path_;
+    // The hand-off asks the same items for the same parent and child at every booking, so
+    // the last ones made are kept and handed out again; a path never changes, so they stay
+    // right. An item keeps only items it made itself, never one made before it, so these
+    // references cannot form a cycle.
+    mutable std::shared_ptr<FolderItem> parent_;
+    mutable String lastChildName_;
+    mutable std::shared_ptr<FolderItem> lastChild_;
 };
 
 }  // namespace fw

@@ -1,7 +1,6 @@
 #include "framework/core/MacRoman.h"
 
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -55,49 +54,12 @@ constexpr std::array<Utf8Sequence, 128> MakeSequences() {
 
 constexpr auto kSequences = MakeSequences();
 
-static_assert(std::endian::native == std::endian::little, "the first byte of a word is its lowest");
-
 constexpr std::uint64_t kHighBits = 0x8080808080808080;
 
 bool IsASCIIWord(const char* bytes) {
     std::uint64_t word;
     std::memcpy(&word, bytes, sizeof word);
     return !(word & kHighBits);
-}
-
-// Decodes the first `read` bytes of `text` into its first `write` bytes, their UTF-8 size.
-// It goes backwards from the end, so every byte is read before its place is written: the
-// UTF-8 of the bytes before any position never ends before that position.
-void ExpandBackwards(char* text, std::size_t read, std::size_t write) {
-    constexpr std::size_t kWord = sizeof(std::uint64_t);
-    // Once both meet, everything before is ASCII and in its place already.
-    while (write > read) {
-        if (read >= kWord && IsASCIIWord(text + read - kWord)) {
-            std::uint64_t word;
-            std::memcpy(&word, text + read - kWord, kWord);
-            read -= kWord;
-            write -= kWord;
-            std::memcpy(text + write, &word, kWord);
-            continue;
-        }
-        const auto byte = static_cast<unsigned char>(text[--read]);
-        if (byte < 0x80) {
-            text[--write] = static_cast<char>(byte);
-            continue;
-        }
-        const auto& sequence = kSequences[byte - 0x80];
-        write -= sequence.length;
-        std::memcpy(text + write, sequence.bytes, sequence.length);
-    }
-}
-
-// The extra bytes of the bytes of `word` whose high bits are set in `highBits`.
-std::size_t ExtraUTF8BytesInWord(std::uint64_t word, std::uint64_t highBits) {
-    std::size_t extra = 0;
-    for (; highBits != 0; highBits &= highBits - 1) {
-        extra += ExtraUTF8Bytes(static_cast<unsigned char>(word >> (std::countr_zero(highBits) & ~7)));
-    }
-    return extra;
 }
 
 }  // namespace
@@ -107,42 +69,28 @@ std::size_t ExtraUTF8Bytes(unsigned char byte) { return byte < 0x80 ? 0 : kSeque
 std::string ToUTF8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    std::size_t run = 0;  // start of the pending run of ASCII bytes
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        if (byte < 0x80) continue;
-        out.append(bytes, run, i - run);
-        const auto& sequence = kSequences[byte - 0x80];
-        out.append(sequence.bytes, sequence.length);
-        run = i + 1;
-    }
-    out.append(bytes, run, bytes.size() - run);
+    AppendUTF8(out, bytes);
     return out;
 }
 
-// Eight bytes at a time: the loader asks this of every line, and most of a line is ASCII.
-std::size_t UTF8Size(std::string_view bytes) {
-    std::size_t size = bytes.size();
-    std::size_t at = 0;
-    for (; at + sizeof(std::uint64_t) <= bytes.size(); at += sizeof(std::uint64_t)) {
-        std::uint64_t word;
-        std::memcpy(&word, bytes.data() + at, sizeof word);
-        size += ExtraUTF8BytesInWord(word, word & kHighBits);
+// Most of a line is ASCII, which is the same in UTF-8: runs of it are found eight bytes at
+// a time and copied whole.
+void AppendUTF8(std::string& out, std::string_view bytes) {
+    constexpr std::size_t kWord = sizeof(std::uint64_t);
+    std::size_t run = 0;  // start of the pending run of ASCII bytes
+    for (std::size_t at = 0; at < bytes.size();) {
+        if (at + kWord <= bytes.size() && IsASCIIWord(bytes.data() + at)) {
+            at += kWord;
+            continue;
+        }
+        const auto byte = static_cast<unsigned char>(bytes[at++]);
+        if (byte < 0x80) continue;
+        out.append(bytes, run, at - 1 - run);
+        const auto& sequence = kSequences[byte - 0x80];
+        out.append(sequence.bytes, sequence.length);
+        run = at;
     }
-    for (; at < bytes.size(); ++at) size += ExtraUTF8Bytes(static_cast<unsigned char>(bytes[at]));
-    return size;
-}
-
-void ToUTF8InPlace(std::string& bytes) {
-    const std::size_t size = bytes.size();
-    const std::size_t utf8Size = UTF8Size(bytes);
-    if (utf8Size == size) return;
-    if (utf8Size > bytes.capacity()) {
-        bytes = ToUTF8(bytes);
-        return;
-    }
-    bytes.resize(utf8Size);
-    ExpandBackwards(bytes.data(), size, utf8Size);
+    out.append(bytes, run, bytes.size() - run);
 }
 
 std::string FromUTF8(std::string_view text) {

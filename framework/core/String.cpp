@@ -9,8 +9,7 @@ std::string String::ToUTF8() const& {
 }
 
 std::string String::ToUTF8() && {
-    if (encoding_ == TextEncoding::MacRoman) macroman::ToUTF8InPlace(bytes_);
-    return std::move(bytes_);
+    return encoding_ == TextEncoding::MacRoman ? macroman::ToUTF8(bytes_) : std::move(bytes_);
 }
 
 bool operator==(const String& a, const String& b) {

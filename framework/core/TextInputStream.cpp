@@ -1,6 +1,7 @@
 #include "framework/core/TextInputStream.h"
 
 #include "framework/core/LineScan.h"
+#include "framework/core/MacRoman.h"
 
 namespace fw {
 
@@ -22,18 +23,24 @@ bool TextInputStream::FillBuffer() {
     return read > 0;
 }
 
-// A Mac OS Roman line gets room for its UTF-8 from the start, so decoding it later needs
-// no second string. Only a line that runs over the end of a chunk may grow beyond that.
-void TextInputStream::AppendToLine(std::string& line, std::size_t length, std::size_t macRomanUTF8Size) const {
-    if (line.empty()) line.reserve(encoding_ == TextEncoding::MacRoman ? macRomanUTF8Size : length);
-    line.append(buffer_, position_, length);
+// A Mac OS Roman line is decoded as it is read, into room made for its UTF-8 at once. Only
+// a line that runs over the end of a chunk may grow beyond that.
+void TextInputStream::AppendToLine(std::string& line, const LineScan& scan) const {
+    const std::string_view piece = std::string_view(buffer_).substr(position_, scan.length);
+    const bool decoded = encoding_ == TextEncoding::MacRoman && scan.macRomanUTF8Size != scan.length;
+    if (line.empty()) line.reserve(decoded ? scan.macRomanUTF8Size : scan.length);
+    if (decoded) {
+        macroman::AppendUTF8(line, piece);
+    } else {
+        line.append(piece);
+    }
 }
 
 String TextInputStream::ReadLine() {
     std::string line;
     while (position_ < buffer_.size() || FillBuffer()) {
         const LineScan scan = ScanToLineEnd(std::string_view(buffer_).substr(position_));
-        AppendToLine(line, scan.length, scan.macRomanUTF8Size);
+        AppendToLine(line, scan);
         const std::size_t end = position_ + scan.length;
         if (end == buffer_.size()) {
             position_ = end;
@@ -45,7 +52,7 @@ String TextInputStream::ReadLine() {
         if (carriageReturn && (position_ < buffer_.size() || FillBuffer()) && buffer_[position_] == '\n') ++position_;
         break;
     }
-    return String(std::move(line), encoding_);
+    return String(std::move(line));
 }
 
 bool TextInputStream::EndOfFile() { return position_ == buffer_.size() && !FillBuffer(); }

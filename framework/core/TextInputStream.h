@@ -8,6 +8,8 @@
 
 namespace fw {
 
+struct LineScan;
+
 // Reads a text file line by line.
 //
 // A line ends at CR, LF or CRLF; the line end is not part of the line. A line end at
@@ -21,7 +23,8 @@ public:
     TextInputStream(const TextInputStream&) = delete;
     TextInputStream& operator=(const TextInputStream&) = delete;
 
-    // The encoding the bytes of every later line are handed out in.
+    // The encoding the bytes of every later line are read in. Whatever it is, a line is
+    // handed out as the same characters held in UTF-8.
     void SetEncoding(TextEncoding encoding) { encoding_ = encoding; }
     TextEncoding Encoding() const { return encoding_; }
 
@@ -31,7 +34,7 @@ public:
 
 private:
     bool FillBuffer();
-    void AppendToLine(std::string& line, std::size_t length, std::size_t macRomanUTF8Size) const;
+    void AppendToLine(std::string& line, const LineScan& scan) const;
 
     std::FILE* file_;
     TextEncoding encoding_ = TextEncoding::UTF8;

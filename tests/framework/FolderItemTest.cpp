@@ -92,6 +92,32 @@ TEST_F(FolderItemTest, AChildNeedNotExist) {
     EXPECT_TRUE(Item("").Child("Datei.txt")->Exists());
 }
 
+// Parent and child are asked for the same way at every booking, and handed out again.
+TEST_F(FolderItemTest, TheSameQuestionGivesTheSameItem) {
+    const fw::FolderItem folder("/a/b");
+    EXPECT_EQ(folder.Parent(), folder.Parent());
+    const auto x = folder.Child("x");
+    EXPECT_EQ(folder.Child("x"), x);
+    EXPECT_EQ(folder.Child("y")->AbsolutePath().Bytes(), "/a/b/y");
+    EXPECT_EQ(folder.Child("x")->AbsolutePath().Bytes(), "/a/b/x");
+    EXPECT_EQ(folder.Child("/x")->AbsolutePath().Bytes(), "/x");
+}
+
+// Walking up and down again keeps items alive only from where the walk started.
+TEST_F(FolderItemTest, ItemsKeptForLaterDoNotKeepEachOtherAlive) {
+    auto start = std::make_shared<fw::FolderItem>("/a/b/c");
+    std::vector<std::weak_ptr<fw::FolderItem>> walked;
+    auto item = start;
+    for (int step = 0; step < 3; ++step) {
+        item = item->Parent()->Child("c");
+        walked.push_back(item);
+        walked.push_back(item->Parent());
+    }
+    item.reset();
+    start.reset();
+    for (const auto& left : walked) EXPECT_TRUE(left.expired());
+}
+
 TEST_F(FolderItemTest, AChildNameFollowsThePathRules) {
     const std::string base = temp.Path().string();
     struct Case {
