@@ -17,12 +17,20 @@ public:
     int Ubound() const { return static_cast<int>(items_.size()) - 1; }
 
     const T& operator()(int index) const { return items_[Position(index)]; }
-    void Store(int index, T value) { items_[Position(index)] = std::move(value); }
+    void Store(int index, const T& value) { items_[Position(index)] = value; }
+    void Store(int index, T&& value) { items_[Position(index)] = std::move(value); }
 
     // Inserts before `index`; an index of Ubound() + 1 appends.
-    void Insert(int index, T value) {
-        if (index < 0 || index > Ubound() + 1) throw OutOfBoundsException();
-        items_.insert(items_.begin() + index, std::move(value));
+    void Insert(int index, const T& value) { Insert(index, T(value)); }
+    void Insert(int index, T&& value) {
+        const auto size = static_cast<int>(items_.size());
+        if (index < 0 || index > size) throw OutOfBoundsException();
+        // Appending is what the loader does for every line, and the cheapest way in.
+        if (index == size) {
+            items_.push_back(std::move(value));
+        } else {
+            items_.insert(items_.begin() + index, std::move(value));
+        }
     }
     void Append(T value) { items_.push_back(std::move(value)); }
 

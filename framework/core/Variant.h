@@ -8,7 +8,8 @@ namespace fw {
 class Variant {
 public:
     Variant() = default;
-    explicit Variant(String value) : value_(std::move(value)) {}
+    explicit Variant(const String& value) : value_(value) {}
+    explicit Variant(String&& value) : value_(std::move(value)) {}
     const String& StringValue() const { return value_; }
 
 private:
