@@ -7,9 +7,9 @@
 
 namespace fw {
 
-// A text together with the encoding its bytes are in. Text built from literals and
-// everything the text functions return is UTF-8; only a text stream hands out other
-// encodings, until ConvertEncoding turns them into UTF-8.
+// A text together with the encoding its bytes are in. Text built from literals, lines read
+// from a stream and everything the text functions return are UTF-8; a text is held in
+// another encoding only when it is made so, by ConvertEncoding for one.
 class String {
 public:
     String() = default;
