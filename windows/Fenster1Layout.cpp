@@ -9,12 +9,6 @@ namespace {
 
 const WindowLook kLook{389, 215, "Velmora-Import v3 (für Dorvik 6 und neuer)", false, false};
 
-// Where a control sits, and its place in the tab order.
-struct ControlBox {
-    const char* name;
-    std::int32_t left, top, width, height, tabIndex;
-};
-
 struct ButtonRow {
     ControlBox box;
     const char* caption;
@@ -22,9 +16,15 @@ struct ButtonRow {
 };
 
 const ButtonRow kButtons[] = {
-    {{"btn_quit", 304, 175, 69, 20, 0}, "Ende", &Fenster1::btn_quit_Action},
-    {{"btn_save", 20, 175, 127, 20, 1}, "An Dorvik senden", &Fenster1::btn_save_Action},
-    {{"btn_datei", 20, 110, 127, 20, 2}, "Datei auswählen", &Fenster1::btn_datei_Action},
+    {.box = {.name = "btn_quit", .left = 304, .top = 175, .width = 69, .height = 20, .tabIndex = 0},
+     .caption = "Ende",
+     .action = &Fenster1::btn_quit_Action},
+    {.box = {.name = "btn_save", .left = 20, .top = 175, .width = 127, .height = 20, .tabIndex = 1},
+     .caption = "An Dorvik senden",
+     .action = &Fenster1::btn_save_Action},
+    {.box = {.name = "btn_datei", .left = 20, .top = 110, .width = 127, .height = 20, .tabIndex = 2},
+     .caption = "Datei auswählen",
+     .action = &Fenster1::btn_datei_Action},
 };
 
 struct LabelRow {
@@ -35,13 +35,22 @@ struct LabelRow {
 };
 
 const LabelRow kLabels[] = {
-    {{"StaticText1", 20, 14, 353, 20, 3}, "Import von Buchungen nach Dorvik", false, 12},
-    {{"StaticText2", 20, 46, 353, 44, 5},
-     "Die Konten müssen in der Kontenmappe vorhanden sein und genauso heißen wie in Velmora.",
-     true,
-     12},
-    {{"StaticText3", 159, 110, 212, 20, 6}, "", false, 12},
-    {{"StaticText5", 55, 132, 127, 20, 8}, "(XML-Datei)", false, 9},
+    {.box = {.name = "StaticText1", .left = 20, .top = 14, .width = 353, .height = 20, .tabIndex = 3},
+     .text = "Import von Buchungen nach Dorvik",
+     .multiline = false,
+     .textSize = 12},
+    {.box = {.name = "StaticText2", .left = 20, .top = 46, .width = 353, .height = 44, .tabIndex = 5},
+     .text = "Die Konten müssen in der Kontenmappe vorhanden sein und genauso heißen wie in Velmora.",
+     .multiline = true,
+     .textSize = 12},
+    {.box = {.name = "StaticText3", .left = 159, .top = 110, .width = 212, .height = 20, .tabIndex = 6},
+     .text = "",
+     .multiline = false,
+     .textSize = 12},
+    {.box = {.name = "StaticText5", .left = 55, .top = 132, .width = 127, .height = 20, .tabIndex = 8},
+     .text = "(XML-Datei)",
+     .multiline = false,
+     .textSize = 9},
 };
 
 // The items every control of this window starts with.

@@ -19,6 +19,12 @@ struct WindowLook {
 
 fw::String WindowSet(const WindowLook& look);
 
+// Where a control sits, and its place in the tab order.
+struct ControlBox {
+    const char* name;
+    std::int32_t left, top, width, height, tabIndex;
+};
+
 // The font items of a control's set, in their order.
 void AddFontItems(fw::PropertySet& set, const char* font);
 

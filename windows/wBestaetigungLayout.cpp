@@ -9,27 +9,22 @@ namespace {
 
 const WindowLook kLook{302, 133, "Bestätigung", true, true};
 
-struct ControlRow {
-    const char* name;
-    std::int32_t tabIndex, left, top, width, height;
-};
-
-const ControlRow kLabelRow{"StaticText1", 0, 60, 19, 182, 30};
-const ControlRow kButtonRow{"pbOK", 1, 116, 72, 69, 20};
+const ControlBox kLabelBox{.name = "StaticText1", .left = 60, .top = 19, .width = 182, .height = 30, .tabIndex = 0};
+const ControlBox kButtonBox{.name = "pbOK", .left = 116, .top = 72, .width = 69, .height = 20, .tabIndex = 1};
 
 // The items both controls of this window start with.
-fw::PropertySet CommonItems(const ControlRow& row) {
+fw::PropertySet CommonItems(const ControlBox& box) {
     fw::PropertySet set;
     set.Boolean("TabStop", true)
-        .Int32("TabIndex", row.tabIndex)
-        .Text("Name", row.name)
+        .Int32("TabIndex", box.tabIndex)
+        .Text("Name", box.name)
         .Int32("Index", std::numeric_limits<std::int32_t>::min())
         .Int32("TabPanelIndex", 0)
         .Boolean("Visible", true)
-        .Int32("Left", row.left)
-        .Int32("Top", row.top)
-        .Int32("Width", row.width)
-        .Int32("Height", row.height)
+        .Int32("Left", box.left)
+        .Int32("Top", box.top)
+        .Int32("Width", box.width)
+        .Int32("Height", box.height)
         .Text("InitialParent", "")
         .Text("HelpTag", "")
         .Boolean("AutoDeactivate", true)
@@ -42,7 +37,7 @@ fw::PropertySet CommonItems(const ControlRow& row) {
 }
 
 fw::String LabelSet() {
-    return CommonItems(kLabelRow)
+    return CommonItems(kLabelBox)
         .Text("Text", "Script ausgeführt")
         .Int32("TextAlign", 1)
         .Colour("TextColor", {0, 0, 0})
@@ -53,7 +48,7 @@ fw::String LabelSet() {
 }
 
 fw::String ButtonSet() {
-    return CommonItems(kButtonRow)
+    return CommonItems(kButtonBox)
         .Text("Caption", "OK")
         .Boolean("Default", true)
         .Boolean("Cancel", false)
@@ -66,8 +61,8 @@ fw::String wBestaetigungWindowSet() { return WindowSet(kLook); }
 
 const std::vector<ControlDescription<class wBestaetigung>>& wBestaetigungControls() {
     static const std::vector<ControlDescription<class wBestaetigung>> controls{
-        {kLabelRow.name, &fw::Label::Lookup, 16, std::nullopt, LabelSet()},
-        {kButtonRow.name, &fw::PushButton::Lookup, 10, std::nullopt, ButtonSet(), &wBestaetigung::pbOK_Action},
+        {kLabelBox.name, &fw::Label::Lookup, 16, std::nullopt, LabelSet()},
+        {kButtonBox.name, &fw::PushButton::Lookup, 10, std::nullopt, ButtonSet(), &wBestaetigung::pbOK_Action},
     };
     return controls;
 }
