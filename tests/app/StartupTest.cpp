@@ -109,28 +109,27 @@ TEST(Startup, ClosingTheMainWindowEndsTheApplication) {
     ExpectShutDown();
 }
 
-// A class record whose objects cannot be made stands in for any fault of start-up.
-class FailingMainWindowRecord {
+// An open window that bears the main window's class name without being one: start-up's
+// accessor finds it, and the cast to the main window's class fails inside start-up.
+class Impostor : public fw::Window {
 public:
-    FailingMainWindowRecord() : record_(const_cast<fw::ClassRecord&>(Fenster1::Lookup())), saved_(record_.newObject) {
-        record_.newObject = []() -> std::shared_ptr<fw::Object> { throw fw::RuntimeException("Fenster kaputt"); };
+    static const fw::ClassRecord& Lookup() {
+        static const fw::ClassRecord record{.name = "Fenster1.Fenster1", .base = &fw::Window::Lookup()};
+        return record;
     }
-    ~FailingMainWindowRecord() { record_.newObject = saved_; }
-
-private:
-    fw::ClassRecord& record_;
-    std::shared_ptr<fw::Object> (*saved_)();
+    const fw::ClassRecord& Record() const override { return Lookup(); }
 };
 
 TEST(Startup, ExceptionOutOfStartupIsShownAndTheShutdownStillRuns) {
-    FailingMainWindowRecord failing;
+    const auto impostor = std::make_shared<Impostor>();
+    impostor->Constructor();
     testsupport::ModalAnswers answers({testsupport::PressOk()});
     const int status = testsupport::RunApplicationWhile([] {}, 5000);
     EXPECT_NE(status, 0);
     EXPECT_NE(status, testsupport::kTimedOut) << "the loop never ran";
     ASSERT_EQ(answers.Seen().size(), 1u);
     EXPECT_EQ(answers.Seen()[0].kind, "Meldung");
-    EXPECT_THAT(answers.Seen()[0].text, testing::HasSubstr("Fenster kaputt"));
+    EXPECT_THAT(answers.Seen()[0].text, testing::HasSubstr("IllegalCastException"));
     ExpectShutDown();
 }
 
