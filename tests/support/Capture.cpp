@@ -8,21 +8,25 @@ namespace {
 
 class RecordingRunner : public fw::ScriptRunner {
 public:
-    explicit RecordingRunner(std::shared_ptr<std::vector<CapturedBookings::Call>> calls) : calls_(std::move(calls)) {}
+    RecordingRunner(std::shared_ptr<std::vector<CapturedBookings::Call>> calls, std::function<void(std::size_t)> onBooking)
+        : calls_(std::move(calls)), onBooking_(std::move(onBooking)) {}
 
     void Run(const fw::FolderItem& script, const fw::Array<fw::Variant>& values) override {
         Booking booking;
         for (int i = 0; i <= values.Ubound(); ++i) booking.push_back(values(i).StringValue().ToUTF8());
         calls_->push_back({script.AbsolutePath().ToUTF8(), std::move(booking)});
+        if (onBooking_) onBooking_(calls_->size());
     }
 
 private:
     std::shared_ptr<std::vector<CapturedBookings::Call>> calls_;
+    std::function<void(std::size_t)> onBooking_;
 };
 
 }  // namespace
 
-CapturedBookings::CapturedBookings() : previous_(fw::SetScriptRunner(std::make_unique<RecordingRunner>(calls_))) {}
+CapturedBookings::CapturedBookings(std::function<void(std::size_t kept)> onBooking)
+    : previous_(fw::SetScriptRunner(std::make_unique<RecordingRunner>(calls_, std::move(onBooking)))) {}
 
 CapturedBookings::~CapturedBookings() { fw::SetScriptRunner(std::move(previous_)); }
 

@@ -11,7 +11,8 @@
 namespace testsupport {
 
 // Puts an in-process runner in place of the real one while it lives, and keeps every
-// booking handed to it, with the script it was meant for.
+// booking handed to it, with the script it was meant for. `onBooking`, when given, runs
+// inside the send after each booking is kept, with the number kept so far.
 class CapturedBookings {
 public:
     struct Call {
@@ -19,7 +20,7 @@ public:
         Booking values;
     };
 
-    CapturedBookings();
+    explicit CapturedBookings(std::function<void(std::size_t kept)> onBooking = {});
     ~CapturedBookings();
     CapturedBookings(const CapturedBookings&) = delete;
     CapturedBookings& operator=(const CapturedBookings&) = delete;

@@ -1,5 +1,4 @@
 #include <QMessageBox>
-#include <QTimer>
 #include <QPushButton>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -11,6 +10,7 @@
 #include "framework/ui/Window.h"
 #include "tests/support/AppRun.h"
 #include "tests/support/Bundle.h"
+#include "tests/support/Capture.h"
 #include "tests/support/ModalAnswers.h"
 #include "tests/support/ScopedHome.h"
 #include "tests/support/TempDir.h"
@@ -246,28 +246,34 @@ TEST_F(CommandsTest, UnreadableFileIsReportedAndChangesNoLines) {
 
 namespace {
 
-// The close box is used while a slow send runs: the window goes from the screen, but
-// the send finishes with the state it began with, and the confirmation still comes.
+// The close box is used at the second of five bookings: the window goes from the screen
+// and from the framework, but the send finishes with the state it began with, and the
+// confirmation still comes.
 TEST_F(CommandsTest, ClosingTheWindowDuringASendLetsTheSendFinish) {
     std::string exportOfFive;
     for (int transaction = 0; transaction < 5; ++transaction) exportOfFive += kExportA;
     files_.Write("five.xml", exportOfFive);
-    testsupport::RecordingScript script("sleep 0.05\n");
+    bool closedAtTheSecond = false;
+    std::vector<bool> openAtEach;
+    testsupport::CapturedBookings bookings([&](std::size_t kept) {
+        if (kept == 2) {
+            QWidget* open = testsupport::WindowWidget(kMainWindow);
+            closedAtTheSecond = open && open->close();
+        }
+        openAtEach.push_back(fw::_GetImplicitWindow(kMainWindow) != nullptr);
+    });
     answers_.emplace(std::vector<testsupport::ModalAnswer>{testsupport::ChooseFile(Path("five.xml")),
                                                            testsupport::ClickButton("pbOK")});
-    bool closedDuringSend = false;
     const int status = testsupport::RunApplicationWhile([&] {
         QWidget* window = testsupport::WindowWidget(kMainWindow);
         testsupport::Click(window, "btn_datei");
-        QTimer::singleShot(60, [&] {
-            if (QWidget* open = testsupport::WindowWidget(kMainWindow)) closedDuringSend = open->close();
-        });
         testsupport::Click(window, "btn_save");
     });
-    EXPECT_TRUE(closedDuringSend);
+    EXPECT_TRUE(closedAtTheSecond);
+    EXPECT_THAT(openAtEach, ElementsAre(true, false, false, false, false));
     EXPECT_EQ(status, 0) << "with its last window closed, the application ended";
     EXPECT_THAT(Shown(*answers_), ElementsAre(kFileDialog, kConfirmation));
-    EXPECT_EQ(script.Bookings(), std::vector<Booking>(5, kBookingA));
+    EXPECT_EQ(bookings.Bookings(), std::vector<Booking>(5, kBookingA));
 }
 
 }  // namespace
