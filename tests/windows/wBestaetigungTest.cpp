@@ -1,3 +1,4 @@
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMainWindow>
@@ -47,6 +48,7 @@ struct ShownConfirmation {
     bool centred = false;
     int labelPixels = 0;
     std::string labelFamily;
+    std::string labelAskedFor;
     std::string caption;
     bool isDefault = false;
     int buttonPixels = 0;
@@ -66,6 +68,7 @@ ShownConfirmation Look(QWidget& modal) {
         shown.centred = label->alignment() & Qt::AlignHCenter;
         shown.labelPixels = label->font().pixelSize();
         shown.labelFamily = QFontInfo(label->font()).family().toStdString();
+        shown.labelAskedFor = label->font().families().value(0).toStdString();
     }
     if (auto* button = modal.findChild<QPushButton*>("pbOK")) {
         shown.caption = button->text().toStdString();
@@ -116,7 +119,12 @@ TEST_F(ConfirmationTest, ShowsScriptAusgefuehrtWithItsDefaultButtonOK) {
     EXPECT_EQ(shown.text, "Script ausgeführt");
     EXPECT_TRUE(shown.centred);
     EXPECT_EQ(shown.labelPixels, 16);
-    EXPECT_FALSE(shown.labelFamily.empty()) << "Geneva or its stand-in";
+    EXPECT_EQ(shown.labelAskedFor, "Geneva");
+    if (!QFontDatabase::families().contains("Geneva")) {
+        QFont sansSerif;
+        sansSerif.setFamilies({"sans-serif"});
+        EXPECT_EQ(shown.labelFamily, QFontInfo(sansSerif).family().toStdString()) << "Geneva's stand-in";
+    }
     EXPECT_EQ(shown.caption, "OK");
     EXPECT_TRUE(shown.isDefault);
     EXPECT_EQ(shown.buttonPixels, 10);
