@@ -3,11 +3,13 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <random>
 #include <stdexcept>
 #include <string>
 
 #include "framework/core/MacRoman.h"
+#include "framework/core/Utf8.h"
 
 namespace bench {
 
@@ -32,6 +34,27 @@ const std::array<const char*, 8> kTexte = {
     "SEPA-Lastschrift◊Mandat MR-00012345",
 };
 
+// The export's encoding written the other way round: each character the decoder makes of
+// a byte, back to that byte.
+std::string ToMacRoman(const std::string& utf8) {
+    static const std::map<std::string, char> kBytes = [] {
+        std::map<std::string, char> bytes;
+        for (int byte = 0x80; byte <= 0xFF; ++byte) {
+            std::string character;
+            fw::macroman::AppendUTF8(character, std::string(1, static_cast<char>(byte)));
+            bytes.emplace(character, static_cast<char>(byte));
+        }
+        return bytes;
+    }();
+    std::string out;
+    for (std::size_t at = 0; at < utf8.size();) {
+        const std::size_t length = fw::utf8::CharLength(utf8, at);
+        out += length == 1 ? utf8[at] : kBytes.at(utf8.substr(at, length));
+        at += length;
+    }
+    return out;
+}
+
 class ExportWriter {
 public:
     explicit ExportWriter(const std::filesystem::path& path) : out_(path, std::ios::binary) {
@@ -39,7 +62,7 @@ public:
     }
 
     void Line(const std::string& utf8) {
-        const std::string bytes = fw::macroman::FromUTF8(utf8) + '\r';
+        const std::string bytes = ToMacRoman(utf8) + '\r';
         out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         bytes_ += bytes.size();
         ++lines_;

@@ -50,7 +50,7 @@ std::size_t CheckLoadedLines(const class Fenster1& window) {
     Expect(window.anz_zeilen == lines.Ubound(), "anz_zeilen is not the last index");
     std::size_t closingLines = 0;
     for (int i = 0; i <= lines.Ubound(); ++i) {
-        const std::string line = lines(i).ToUTF8();
+        const std::string line = lines(i).Bytes();
         Expect(line.find(kLozenge) == std::string::npos, "an entry holds a lozenge");
         if (line == kClosingLine) ++closingLines;
     }

@@ -138,7 +138,7 @@ Date::Date(int year, int month, int day, int hour, int minute, int second)
     : year_(year), month_(month), day_(day), hour_(hour), minute_(minute), second_(second) {}
 
 bool ParseDate(const String& text, std::shared_ptr<Date>& date) {
-    const auto fields = text.Encoding() == TextEncoding::UTF8 ? ScanDate(text.Bytes()) : ScanDate(text.ToUTF8());
+    const auto fields = ScanDate(text.Bytes());
     if (!fields) return false;
     date = std::make_shared<Date>(fields->year, fields->month, fields->day, fields->hour, fields->minute,
                                   fields->second);

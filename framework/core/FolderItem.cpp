@@ -50,7 +50,7 @@ std::string NormalisedPath(std::string path) {
 
 }  // namespace
 
-FolderItem::FolderItem(String path) : path_(NormalisedPath(std::move(path).ToUTF8())) {}
+FolderItem::FolderItem(String path) : path_(NormalisedPath(std::move(path).Bytes())) {}
 
 FolderItem::FolderItem(std::string path, NormalPath) : path_(std::move(path)) {}
 
@@ -81,7 +81,6 @@ std::shared_ptr<FolderItem> FolderItem::Parent() const {
 // An absolute name takes the place of the whole path; the constructor normalises the rest,
 // unless the name is one plain component, which leaves the joined path normal.
 std::shared_ptr<FolderItem> FolderItem::Child(const String& name) const {
-    if (name.Encoding() != TextEncoding::UTF8) return Child(String(name.ToUTF8()));
     if (!lastChild_ || !(name == lastChildName_)) {
         lastChild_ = MakeChild(name);
         lastChildName_ = name;

@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include "framework/core/Utf8.h"
-
 namespace fw::macroman {
 
 namespace {
@@ -66,13 +64,6 @@ bool IsASCIIWord(const char* bytes) {
 
 std::size_t ExtraUTF8Bytes(unsigned char byte) { return byte < 0x80 ? 0 : kSequences[byte - 0x80].length - 1u; }
 
-std::string ToUTF8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 8);
-    AppendUTF8(out, bytes);
-    return out;
-}
-
 // Most of a line is ASCII, which is the same in UTF-8: runs of it are found eight bytes at
 // a time and copied whole.
 void AppendUTF8(std::string& out, std::string_view bytes) {
@@ -91,24 +82,6 @@ void AppendUTF8(std::string& out, std::string_view bytes) {
         run = at;
     }
     out.append(bytes, run, bytes.size() - run);
-}
-
-std::string FromUTF8(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t at = 0; at < text.size(); at += utf8::CharLength(text, at)) {
-        const auto codePoint = utf8::DecodeAt(text, at);
-        if (codePoint < 0x80) {
-            out += static_cast<char>(codePoint);
-            continue;
-        }
-        char mapped = '?';
-        for (std::size_t i = 0; i < kUpperHalf.size(); ++i) {
-            if (kUpperHalf[i] == codePoint) mapped = static_cast<char>(0x80 + i);
-        }
-        out += mapped;
-    }
-    return out;
 }
 
 }  // namespace fw::macroman

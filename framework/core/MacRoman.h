@@ -5,17 +5,12 @@
 
 namespace fw::macroman {
 
-// Mac OS Roman after the Unicode consortium's mapping table; every byte is a character.
-std::string ToUTF8(std::string_view bytes);
-
 // How many bytes more than one the byte takes in UTF-8: none for ASCII, one or two for
 // the others.
 std::size_t ExtraUTF8Bytes(unsigned char byte);
 
-// Appends the bytes, decoded, to UTF-8 text.
+// Appends the bytes, decoded after the Unicode consortium's mapping table (every byte is
+// a character), to UTF-8 text.
 void AppendUTF8(std::string& out, std::string_view bytes);
-
-// Characters that Mac OS Roman cannot hold become "?".
-std::string FromUTF8(std::string_view text);
 
 }  // namespace fw::macroman

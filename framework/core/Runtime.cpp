@@ -44,7 +44,7 @@ void MsgBox(const String& text) {
     if (const auto handler = MessageBoxHandler()) {
         handler(text);
     } else {
-        std::cerr << text.ToUTF8() << '\n';
+        std::cerr << text.Bytes() << '\n';
     }
 }
 

@@ -48,9 +48,9 @@ String Quoted(const String& path) { return "„" + path + "“"; }
 }
 
 std::vector<std::string> Arguments(const String& path, const Array<Variant>& values) {
-    std::vector<std::string> arguments{path.ToUTF8()};
+    std::vector<std::string> arguments{path.Bytes()};
     for (int i = 0; i <= values.Ubound(); ++i) {
-        std::string value = values(i).StringValue().ToUTF8();
+        std::string value = values(i).StringValue().Bytes();
         if (value.find('\0') != std::string::npos) {
             throw RuntimeException("Der " + Str(i + 1) + ". Wert der Buchung enthält ein Nullzeichen und kann dem Buchungsscript " +
                                    Quoted(path) + " nicht übergeben werden.");

@@ -2,33 +2,15 @@
 
 #include <charconv>
 #include <cmath>
+#include <functional>
 #include <string_view>
 
 #include "framework/core/Exceptions.h"
-#include "framework/core/MacRoman.h"
 #include "framework/core/Utf8.h"
 
 namespace fw {
 
 namespace {
-
-// A text's UTF-8 bytes, without a copy when it is held as UTF-8 already.
-class Utf8View {
-public:
-    explicit Utf8View(const String& text) {
-        if (text.Encoding() == TextEncoding::UTF8) {
-            view_ = text.Bytes();
-        } else {
-            storage_ = text.ToUTF8();
-            view_ = storage_;
-        }
-    }
-    std::string_view operator*() const { return view_; }
-
-private:
-    std::string storage_;
-    std::string_view view_;
-};
 
 bool IsWhiteSpace(std::uint32_t c) {
     return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
@@ -96,10 +78,10 @@ std::string WholeNumberDigits(double whole) {
 
 }  // namespace
 
+// Texts are held in UTF-8 alone: a stream decodes its lines as it reads them.
 String ConvertEncoding(String text, TextEncoding target) {
-    if (text.Encoding() == target) return text;
-    if (target == TextEncoding::UTF8) return String(std::move(text).ToUTF8());
-    return String(macroman::FromUTF8(text.Bytes()), target);
+    if (target != TextEncoding::UTF8) throw RuntimeException("Texte werden nur in UTF-8 gehalten.");
+    return text;
 }
 
 String Chr(std::uint32_t codePoint) {
@@ -109,7 +91,7 @@ String Chr(std::uint32_t codePoint) {
 }
 
 String Trim(String text) {
-    std::string s = std::move(text).ToUTF8();
+    std::string s = std::move(text).Bytes();
     const std::size_t begin = StartOfFirstNonWhiteSpace(s);
     const std::size_t end = EndOfLastNonWhiteSpace(s, begin);
     s.erase(end);
@@ -117,9 +99,9 @@ String Trim(String text) {
     return String(std::move(s));
 }
 
+// A text without `find` costs one byte search, whatever its characters.
 int InStr(int start, const String& text, const String& find) {
-    const Utf8View haystackView(text), needleView(find);
-    const std::string_view haystack = *haystackView, needle = *needleView;
+    const std::string_view haystack = text.Bytes(), needle = find.Bytes();
     if (needle.empty()) return 0;
     const std::size_t from = utf8::OffsetOfChar(haystack, start > 1 ? static_cast<std::size_t>(start - 1) : 0);
     const auto found = haystack.find(needle, from);
@@ -129,34 +111,59 @@ int InStr(int start, const String& text, const String& find) {
 
 String Left(const String& text, int count) {
     if (count <= 0) return String();
-    const Utf8View view(text);
-    const std::string_view s = *view;
+    const std::string_view s = text.Bytes();
     return String(std::string(s.substr(0, utf8::OffsetOfChar(s, static_cast<std::size_t>(count)))));
 }
 
 String Mid(const String& text, int start, int count) {
-    const Utf8View view(text);
-    const std::string_view s = *view;
+    const std::string_view s = text.Bytes();
     const std::size_t from = utf8::OffsetOfChar(s, start > 1 ? static_cast<std::size_t>(start - 1) : 0);
     const std::string_view rest = s.substr(from);
     if (count < 0) return String(std::string(rest));
     return String(std::string(rest.substr(0, utf8::OffsetOfChar(rest, static_cast<std::size_t>(count)))));
 }
 
-String Replace(const String& text, const String& find, const String& replacement) {
-    const Utf8View view(text), findView(find);
-    const std::string_view s = *view, needle = *findView;
-    const auto found = needle.empty() ? std::string_view::npos : s.find(needle);
-    if (found == std::string_view::npos) return String(std::string(s));
-    std::string out(s.substr(0, found));
-    out += *Utf8View(replacement);
-    out += s.substr(found + needle.size());
+String Replace(String text, const String& find, const String& replacement) {
+    const std::string& s = text.Bytes();
+    const std::string& needle = find.Bytes();
+    const auto found = needle.empty() ? std::string::npos : s.find(needle);
+    if (found == std::string::npos) return text;
+    std::string out;
+    out.reserve(s.size() - needle.size() + replacement.Bytes().size());
+    out.append(s, 0, found).append(replacement.Bytes()).append(s, found + needle.size());
+    return String(std::move(out));
+}
+
+// A replacement that holds no byte of `find` can never form a new occurrence with what
+// stands beside it, so each search may go on where the last one ended, and a text full
+// of `find` costs no more than its length. Otherwise each search starts at the beginning.
+String ReplaceUntilGone(String text, const String& find, const String& replacement,
+                        const std::function<void()>& afterEach) {
+    const std::string& s = text.Bytes();
+    const std::string& needle = find.Bytes();
+    std::size_t found = needle.empty() ? std::string::npos : s.find(needle);
+    if (found == std::string::npos) return text;
+    if (replacement.Bytes().find_first_of(needle) != std::string::npos) {
+        while (InStr(0, text, find) > 0) {
+            text = Replace(std::move(text), find, replacement);
+            afterEach();
+        }
+        return text;
+    }
+    std::string out;
+    out.reserve(s.size());
+    std::size_t from = 0;
+    for (; found != std::string::npos; found = s.find(needle, from)) {
+        out.append(s, from, found - from).append(replacement.Bytes());
+        from = found + needle.size();
+        afterEach();
+    }
+    out.append(s, from);
     return String(std::move(out));
 }
 
 double Val(const String& text) {
-    const Utf8View view(text);
-    const std::string_view s = *view;
+    const std::string_view s = text.Bytes();
     std::size_t at = 0;
     while (at < s.size() && (s[at] == ' ' || s[at] == '\t')) ++at;
     bool negative = false;

@@ -1,13 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "framework/core/String.h"
+#include "framework/core/TextEncoding.h"
 
 // The framework's text functions. Positions and lengths count characters (code points),
 // not bytes, and positions start at 1.
 namespace fw {
 
+// The text in the target encoding; UTF-8 is the one a text is held in.
 String ConvertEncoding(String text, TextEncoding target);
 
 // The one-character text for a Unicode code point.
@@ -28,7 +31,12 @@ String Left(const String& text, int count);
 String Mid(const String& text, int start, int count);
 
 // The text with the first occurrence of `find` replaced; unchanged when there is none.
-String Replace(const String& text, const String& find, const String& replacement);
+String Replace(String text, const String& find, const String& replacement);
+
+// What replacing the first occurrence of `find` gives, again and again until none is
+// left, with `afterEach` called after every replacement.
+String ReplaceUntilGone(String text, const String& find, const String& replacement,
+                        const std::function<void()>& afterEach);
 
 // The leading number of a text: optional blanks, a sign, digits with at most one "."
 // as decimal point. 0 when the text does not start with a number.

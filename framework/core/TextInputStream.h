@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/core/String.h"
+#include "framework/core/TextEncoding.h"
 
 namespace fw {
 

@@ -19,7 +19,7 @@ std::string UnhandledExceptionText(const std::exception_ptr& exception) {
     try {
         std::rethrow_exception(exception);
     } catch (const RuntimeException& raised) {
-        return raised.Message().ToUTF8() + "\n\nDer Vorgang wurde abgebrochen.";
+        return raised.Message().Bytes() + "\n\nDer Vorgang wurde abgebrochen.";
     } catch (const std::exception& raised) {
         return std::string("Unerwarteter Fehler: ") + raised.what() + "\n\nDer Vorgang wurde abgebrochen.";
     } catch (...) {

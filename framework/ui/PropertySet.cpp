@@ -32,7 +32,7 @@ PropertySet& PropertySet::Colour(std::string_view name, fw::Colour value) {
 
 PropertySet& PropertySet::Text(std::string_view name, const fw::String& value) {
     Name(name);
-    const std::string utf8 = value.ToUTF8();
+    const std::string utf8 = value.Bytes();
     BigEndian32(static_cast<std::uint32_t>(utf8.size()));
     bytes_ += utf8;
     return *this;

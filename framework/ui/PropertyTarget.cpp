@@ -116,7 +116,7 @@ void PropertyTarget::ApplyAllProperties() {
 }
 
 void _SetProperties(PropertyTarget& target, const String& set) {
-    const std::string bytes = set.ToUTF8();
+    const std::string bytes = set.Bytes();
     SetReader reader(target, bytes);
     // Decoded whole before anything is set, so that a faulty set changes nothing.
     std::vector<std::pair<std::string, PropertyValue>> items;

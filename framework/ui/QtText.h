@@ -8,7 +8,7 @@
 
 namespace fw {
 
-inline QString ToQString(const String& text) { return QString::fromStdString(text.ToUTF8()); }
+inline QString ToQString(const String& text) { return QString::fromStdString(text.Bytes()); }
 inline String FromQString(const QString& text) { return String(text.toStdString()); }
 
 // The text as a caption, where Qt would otherwise take "&" for a mnemonic.

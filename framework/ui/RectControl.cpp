@@ -97,7 +97,7 @@ void RectControl::SetTextSize(float size) {
 
 void RectControl::AddEventHandler(int eventNumber, std::shared_ptr<Delegate> delegate) {
     if (!bindings_.emplace(eventNumber, std::move(delegate)).second) {
-        throw RuntimeException(String("Das Ereignis " + std::to_string(eventNumber) + " von „" + Name().ToUTF8() +
+        throw RuntimeException(String("Das Ereignis " + std::to_string(eventNumber) + " von „" + Name().Bytes() +
                                       "“ ist schon gebunden."));
     }
 }

@@ -23,9 +23,9 @@ struct Entry {
 void Walk(const fw::MenuItem& item, const std::string& path, std::vector<Entry>& entries) {
     for (int index = 0; index < item.Count(); ++index) {
         const auto child = item.Item(index);
-        const std::string childPath = path + "/" + child->Text().ToUTF8();
-        entries.push_back({childPath, child->Name().ToUTF8(), child->Record().name, child->AutoEnable(),
-                           child->KeyboardShortcut().ToUTF8()});
+        const std::string childPath = path + "/" + child->Text().Bytes();
+        entries.push_back({childPath, child->Name().Bytes(), child->Record().name, child->AutoEnable(),
+                           child->KeyboardShortcut().Bytes()});
         Walk(*child, childPath, entries);
     }
 }
@@ -77,7 +77,7 @@ TEST(MainWindowMenuAccessors, FindTheItemsByNameInTheWindowsMenuBar) {
     };
     for (const auto& [item, text] : found) {
         ASSERT_NE(item, nullptr) << text;
-        EXPECT_EQ(item->Text().ToUTF8(), text);
+        EXPECT_EQ(item->Text().Bytes(), text);
     }
     EXPECT_NE(std::dynamic_pointer_cast<fw::QuitMenuItem>(window.FileQuit()), nullptr);
     EXPECT_EQ(window.UntitledMenu3(), nullptr);

@@ -42,8 +42,8 @@ RunningState TakeState() {
     state.mainWindowOpen = window != nullptr;
     state.windowMenuBarIsMenü = window && window->GetMenuBar() == Menü::_implicitInstance;
     for (const auto& type : fw::RegisteredFileTypes()) {
-        state.fileTypes.push_back(type.name.ToUTF8() + "|" + type.macCreator.ToUTF8() + "|" + type.macType.ToUTF8() +
-                                  "|" + type.extensions.ToUTF8());
+        state.fileTypes.push_back(type.name.Bytes() + "|" + type.macCreator.Bytes() + "|" + type.macType.Bytes() +
+                                  "|" + type.extensions.Bytes());
     }
     return state;
 }

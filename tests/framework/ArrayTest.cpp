@@ -72,9 +72,6 @@ TEST(ArrayTest, AnIndexOutsideRaisesOutOfBounds) {
 TEST(VariantTest, HoldsAText) {
     EXPECT_TRUE(fw::Variant().StringValue().IsEmpty());
     EXPECT_EQ(fw::StringToVariant("Grüße €").StringValue().Bytes(), "Grüße €");
-    const fw::Variant macRoman(String("\x8A", fw::TextEncoding::MacRoman));
-    EXPECT_EQ(macRoman.StringValue().Encoding(), fw::TextEncoding::MacRoman);
-    EXPECT_EQ(macRoman.StringValue(), String("ä"));
 
     auto values = fw::CreateArray<fw::Variant>(1);
     values->Store(1, fw::StringToVariant("zweiter"));

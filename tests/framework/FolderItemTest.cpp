@@ -145,8 +145,6 @@ TEST_F(FolderItemTest, AChildOfOneComponentIsTheNormalisedJoin) {
             EXPECT_EQ(child->Parent()->AbsolutePath().Bytes(), fw::FolderItem(folder).AbsolutePath().Bytes());
         }
     }
-    const fw::String macRomanName(std::string("Gr\x9a\xa7") + "e", fw::TextEncoding::MacRoman);
-    EXPECT_EQ(fw::FolderItem("/a").Child(macRomanName)->AbsolutePath().Bytes(), "/a/Größe");
 }
 
 TEST_F(FolderItemTest, TellsWhatIsThere) {

@@ -29,7 +29,7 @@ TEST(MenuItem, AppendKeepsOrderAndRefusesNil) {
     menu.Append(Entry("First"));
     menu.Append(Entry("Second"));
     ASSERT_EQ(menu.Count(), 2);
-    EXPECT_EQ(menu.Item(1)->Name().ToUTF8(), "Second");
+    EXPECT_EQ(menu.Item(1)->Name().Bytes(), "Second");
     EXPECT_THROW(menu.Item(2), fw::OutOfBoundsException);
     EXPECT_THROW(menu.Append(nullptr), fw::NilObjectException);
 }

@@ -45,7 +45,7 @@ TEST(SetProperties, AppliesEveryItemByName) {
                                                 {"BackColor", fw::Colour{1, 2, 3}},
                                                 {"MacProcID", 7}});
     EXPECT_EQ(window->Int32Property("Width"), 302);
-    EXPECT_EQ(window->TextProperty("Title").ToUTF8(), "Bestätigung");
+    EXPECT_EQ(window->TextProperty("Title").Bytes(), "Bestätigung");
     EXPECT_TRUE(window->BooleanProperty("Resizeable"));
     EXPECT_EQ(window->ColourProperty("BackColor"), (fw::Colour{1, 2, 3}));
     EXPECT_EQ(window->Int32Property("MacProcID"), 7) << "kept, though the backend has no use for it";
@@ -81,8 +81,8 @@ TEST(SetProperties, FaultySetRaisesNamingThePropertyAndChangesNothing) {
             fw::_SetProperties(*window, fw::String(c.bytes));
             ADD_FAILURE() << "no exception";
         } catch (const fw::RuntimeException& raised) {
-            EXPECT_NE(raised.Message().ToUTF8().find(c.named), std::string::npos) << raised.Message().ToUTF8();
-            EXPECT_NE(raised.Message().ToUTF8().find("Window"), std::string::npos) << raised.Message().ToUTF8();
+            EXPECT_NE(raised.Message().Bytes().find(c.named), std::string::npos) << raised.Message().Bytes();
+            EXPECT_NE(raised.Message().Bytes().find("Window"), std::string::npos) << raised.Message().Bytes();
         }
         EXPECT_EQ(window->Property("Width"), nullptr) << "nothing set from a faulty set";
     }

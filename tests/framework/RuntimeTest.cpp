@@ -82,7 +82,7 @@ TEST_F(BackgroundTaskTest, AHandlerMayRemoveItselfDuringItsTurn) {
 TEST(MsgBoxTest, GoesToTheInstalledHandler) {
     const testsupport::CapturedMessages messages;
     fw::MsgBox("Datei fehlt");
-    fw::MsgBox(fw::String("K\x9Aln", fw::TextEncoding::MacRoman));
+    fw::MsgBox("Köln");
     EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"Datei fehlt", "Köln"}));
 }
 
@@ -90,7 +90,7 @@ TEST(MsgBoxTest, AHandlerMayRemoveItselfWhileShowing) {
     auto shown = std::make_shared<std::string>();
     auto previous = fw::SetMessageBoxHandler([shown](const fw::String& text) {
         fw::SetMessageBoxHandler(nullptr);
-        *shown = text.ToUTF8();
+        *shown = text.Bytes();
     });
     fw::MsgBox("einmal");
     fw::SetMessageBoxHandler(std::move(previous));

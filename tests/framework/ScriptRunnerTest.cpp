@@ -78,12 +78,6 @@ TEST_F(ScriptRunnerTest, ValuesArriveByteForByte) {
     EXPECT_FALSE(fs::exists(injected));
 }
 
-TEST_F(ScriptRunnerTest, MacRomanValuesArriveAsUtf8) {
-    const RecordingScript script;
-    fw::ExecuteScript(BookingScript(), Values({fw::String("K\x9Aln \xDB", fw::TextEncoding::MacRoman)}));
-    EXPECT_EQ(script.Bookings(), (std::vector<Booking>{{"Köln €"}}));
-}
-
 TEST_F(ScriptRunnerTest, AnEmptyListRunsTheScriptWithoutArguments) {
     const RecordingScript script;
     fw::ExecuteScript(BookingScript(), Values({}));

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "framework/core/Exceptions.h"
-#include "framework/core/Utf8.h"
 
 namespace {
 
@@ -16,8 +15,6 @@ using fw::String;
 // Characters of one, two, three and four bytes, so that byte counts and character
 // counts differ everywhere.
 const std::string kText = "aä€◊😀b";  // 1 + 2 + 3 + 3 + 4 + 1 bytes, 6 characters
-
-String MacRoman(const std::string& bytes) { return String(bytes, fw::TextEncoding::MacRoman); }
 
 TEST(LeftTest, CountsCharacters) {
     struct Case {
@@ -69,22 +66,12 @@ TEST(InStrTest, GivesCharacterPositions) {
 }
 
 TEST(InStrTest, PositionAgreesWithMidAndLeft) {
-    // The import cuts a value at the position InStr found: all three must count alike.
+    // A value is cut with Mid up to the position InStr found: all three must count alike.
     const String line = "Müller◊Köln€;Rest";
     const int at = fw::InStr(0, line, ";");
     EXPECT_EQ(fw::Left(line, at - 1).Bytes(), "Müller◊Köln€");
     EXPECT_EQ(fw::Mid(line, at + 1, -1).Bytes(), "Rest");
     EXPECT_EQ(fw::Mid(line, at, 1).Bytes(), ";");
-}
-
-TEST(TextFunctionsTest, ReadMacRomanTextAsItsCharacters) {
-    const String text = MacRoman("a\x8A\xDB\xD7" "b");  // "aä€◊b"
-    EXPECT_EQ(fw::Left(text, 2).Bytes(), "aä");
-    EXPECT_EQ(fw::Mid(text, 3, 2).Bytes(), "€◊");
-    EXPECT_EQ(fw::InStr(0, text, "◊"), 4);
-    EXPECT_EQ(fw::InStr(0, "x◊", MacRoman("\xD7")), 2);
-    EXPECT_EQ(fw::Replace(text, "◊", "\n").Bytes(), "aä€\nb");
-    EXPECT_EQ(fw::Left(text, 1).Encoding(), fw::TextEncoding::UTF8);
 }
 
 TEST(ReplaceTest, ReplacesTheFirstOccurrenceOnly) {
@@ -105,6 +92,35 @@ TEST(ReplaceTest, ReplacesTheFirstOccurrenceOnly) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text + " / " + c.find);
         EXPECT_EQ(fw::Replace(c.text, c.find, c.replacement).Bytes(), c.expected);
+    }
+}
+
+// Against the loop it stands for: replace the first occurrence, search again from the
+// start, until none is left.
+TEST(ReplaceUntilGoneTest, GivesWhatRepeatedReplacingGives) {
+    struct Case {
+        std::string text, find, replacement, expected;
+        int turns;
+    };
+    const std::vector<Case> cases = {
+        {"abc", "◊", "\n", "abc", 0},
+        {"", "◊", "\n", "", 0},
+        {"a◊b◊◊c", "◊", "\n", "a\nb\n\nc", 3},
+        {"◊x◊", "◊", "\n", "\nx\n", 2},
+        {"◊◊◊", "◊", "", "", 3},
+        {"abc", "", "x", "abc", 0},
+        {"aaaa", "aa", "b", "bb", 2},
+        // A replacement that forms a new occurrence with its neighbours: found again.
+        {"aabb", "ab", "a", "aa", 2},
+        {"xaab", "ab", "b", "xb", 2},
+        // Whatever "◊" it forms with what stands beside it is replaced as well.
+        {"\xE2\x97◊\x8A", "◊", "\x8A", "\x8A\x8A", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.text) + " / " + c.find + " / " + testing::PrintToString(c.replacement));
+        int turns = 0;
+        EXPECT_EQ(fw::ReplaceUntilGone(c.text, c.find, c.replacement, [&] { ++turns; }).Bytes(), c.expected);
+        EXPECT_EQ(turns, c.turns);
     }
 }
 
@@ -213,12 +229,6 @@ TEST(TrimTest, BrokenBytesAtTheEndAreCharactersOfTheirOwn) {
     }
 }
 
-TEST(TrimTest, TrimsTheNoBreakSpaceOfMacRomanText) {
-    const String trimmed = fw::Trim(MacRoman("\xCA\x8A\xCA "));
-    EXPECT_EQ(trimmed.Bytes(), "ä");
-    EXPECT_EQ(trimmed.Encoding(), fw::TextEncoding::UTF8);
-}
-
 TEST(ChrTest, GivesTheCharacterOfACodePoint) {
     struct Case {
         std::uint32_t codePoint;
@@ -240,21 +250,9 @@ TEST(StrTest, WritesPlainDecimals) {
     EXPECT_EQ(fw::Str(INT64_MAX).Bytes(), "9223372036854775807");
 }
 
-TEST(ConvertEncodingTest, ConvertsBetweenMacRomanAndUtf8) {
-    const String utf8 = fw::ConvertEncoding(MacRoman("Gr\x9F\xA7" "e \xDB"), fw::TextEncoding::UTF8);
-    EXPECT_EQ(utf8.Encoding(), fw::TextEncoding::UTF8);
-    EXPECT_EQ(utf8.Bytes(), "Grüße €");
-
-    const String back = fw::ConvertEncoding(utf8, fw::TextEncoding::MacRoman);
-    EXPECT_EQ(back.Encoding(), fw::TextEncoding::MacRoman);
-    EXPECT_EQ(back.Bytes(), "Gr\x9F\xA7" "e \xDB");
-
-    EXPECT_EQ(fw::ConvertEncoding(utf8, fw::TextEncoding::UTF8).Bytes(), utf8.Bytes());
-    EXPECT_EQ(fw::ConvertEncoding(back, fw::TextEncoding::MacRoman).Bytes(), back.Bytes());
-}
-
-TEST(ConvertEncodingTest, WhatMacRomanCannotHoldBecomesAQuestionMark) {
-    EXPECT_EQ(fw::ConvertEncoding("a😀ł\xFF" "b", fw::TextEncoding::MacRoman).Bytes(), "a???b");
+TEST(ConvertEncodingTest, TextIsHeldInUtf8Only) {
+    EXPECT_EQ(fw::ConvertEncoding("Grüße €", fw::Encodings::UTF8).Bytes(), "Grüße €");
+    EXPECT_THROW(fw::ConvertEncoding("Grüße", fw::Encodings::MacRoman), fw::RuntimeException);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "framework/core/FolderItem.h"
-#include "framework/core/MacRoman.h"
 #include "framework/core/TextFunctions.h"
 #include "tests/support/TempDir.h"
 
@@ -121,8 +120,12 @@ TEST_F(TextInputStreamTest, MacRomanLinesOverTheChunkEdgeDecodeWhole) {
     stream->SetEncoding(fw::Encodings::MacRoman);
     std::vector<std::string> lines;
     while (!stream->EndOfFile()) lines.push_back(fw::ConvertEncoding(stream->ReadLine(), fw::Encodings::UTF8).Bytes());
-    const std::vector<std::string> expected = {
-        "ü", fw::macroman::ToUTF8(umlauts + umlauts + "\xDB\xD7"), "xä", fw::macroman::ToUTF8(std::string(kChunk, '\xA0'))};
+    std::string umlautsDecoded, daggersDecoded;
+    for (std::size_t i = 0; i < kChunk; ++i) {
+        umlautsDecoded += "ä";
+        daggersDecoded += "†";
+    }
+    const std::vector<std::string> expected = {"ü", umlautsDecoded + "€◊", "xä", daggersDecoded};
     EXPECT_TRUE(lines == expected);
 }
 
@@ -140,10 +143,8 @@ TEST_F(TextInputStreamTest, LinesAreReadInTheStreamsEncoding) {
     ASSERT_NE(stream, nullptr);
     EXPECT_EQ(stream->Encoding(), fw::TextEncoding::UTF8);
     stream->SetEncoding(fw::Encodings::MacRoman);
-    const fw::String first = stream->ReadLine();
-    EXPECT_EQ(first, fw::String("M\x9Fller", fw::TextEncoding::MacRoman));
-    EXPECT_EQ(fw::ConvertEncoding(first, fw::Encodings::UTF8).Bytes(), "Müller");
-    EXPECT_EQ(fw::ConvertEncoding(stream->ReadLine(), fw::Encodings::UTF8).Bytes(), "Köln €");
+    EXPECT_EQ(stream->ReadLine().Bytes(), "Müller");
+    EXPECT_EQ(stream->ReadLine().Bytes(), "Köln €");
 }
 
 }  // namespace

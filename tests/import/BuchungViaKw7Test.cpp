@@ -24,7 +24,7 @@ std::string ErrorOf(const std::function<void()>& action) {
     try {
         action();
     } catch (const fw::RuntimeException& e) {
-        return e.Message().ToUTF8();
+        return e.Message().Bytes();
     }
     return "";
 }

@@ -108,7 +108,7 @@ TEST_F(LadenTest, AFileThatCannotBeReadIsReportedAndChangesNothing) {
             Load(path);
             ADD_FAILURE() << "it was loaded";
         } catch (const fw::RuntimeException& e) {
-            EXPECT_EQ(e.Message().ToUTF8(), "Datei " + path.string() + " kann nicht gelesen werden");
+            EXPECT_EQ(e.Message().Bytes(), "Datei " + path.string() + " kann nicht gelesen werden");
         }
         EXPECT_EQ(Lines(*window), Entries({"x", "y"}));
         EXPECT_EQ(window->anz_zeilen, 1);

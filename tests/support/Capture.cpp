@@ -13,8 +13,8 @@ public:
 
     void Run(const fw::FolderItem& script, const fw::Array<fw::Variant>& values) override {
         Booking booking;
-        for (int i = 0; i <= values.Ubound(); ++i) booking.push_back(values(i).StringValue().ToUTF8());
-        calls_->push_back({script.AbsolutePath().ToUTF8(), std::move(booking)});
+        for (int i = 0; i <= values.Ubound(); ++i) booking.push_back(values(i).StringValue().Bytes());
+        calls_->push_back({script.AbsolutePath().Bytes(), std::move(booking)});
         if (onBooking_) onBooking_(calls_->size());
     }
 
@@ -37,7 +37,7 @@ std::vector<Booking> CapturedBookings::Bookings() const {
 }
 
 CapturedMessages::CapturedMessages()
-    : previous_(fw::SetMessageBoxHandler([texts = texts_](const fw::String& text) { texts->push_back(text.ToUTF8()); })) {}
+    : previous_(fw::SetMessageBoxHandler([texts = texts_](const fw::String& text) { texts->push_back(text.Bytes()); })) {}
 
 CapturedMessages::~CapturedMessages() { fw::SetMessageBoxHandler(std::move(previous_)); }
 

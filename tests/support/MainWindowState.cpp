@@ -6,7 +6,7 @@ std::shared_ptr<class Fenster1> UnshownMainWindow() { return std::make_shared<cl
 
 std::vector<std::string> Lines(const class Fenster1& window) {
     std::vector<std::string> lines;
-    for (int i = 0; i <= window.zeilen->Ubound(); ++i) lines.push_back((*window.zeilen)(i).ToUTF8());
+    for (int i = 0; i <= window.zeilen->Ubound(); ++i) lines.push_back((*window.zeilen)(i).Bytes());
     return lines;
 }
 

@@ -80,7 +80,7 @@ struct EndState {
 EndState TakeEndState() {
     const auto window = fw::RuntimeCheckCast<class Fenster1>(fw::_GetImplicitWindow(kMainWindow));
     if (!window) return {};
-    return {window->StaticText3()->Text().ToUTF8(), window->zeilen->Ubound() + 1, window->anz_zeilen};
+    return {window->StaticText3()->Text().Bytes(), window->zeilen->Ubound() + 1, window->anz_zeilen};
 }
 
 class CommandsTest : public testing::Test {

@@ -157,7 +157,7 @@ TEST_F(MainWindowTest, AccessorsFindTheControlsByName) {
         {window_->StaticText3()->Text(), ""},
         {window_->StaticText5()->Text(), "(XML-Datei)"},
     };
-    for (const auto& [actual, expected] : shown) EXPECT_EQ(actual.ToUTF8(), expected);
+    for (const auto& [actual, expected] : shown) EXPECT_EQ(actual.Bytes(), expected);
     EXPECT_EQ(window_->StaticText2()->TextSize(), 12);
     EXPECT_EQ(window_->StaticText5()->TextSize(), 9);
 }
