@@ -1,6 +1,6 @@
 #include <array>
-#include <charconv>
 #include <string_view>
+#include <utility>
 
 #include "framework/core/Date.h"
 #include "framework/core/Exceptions.h"
@@ -16,11 +16,6 @@ constexpr double kDMProEuro = 1.95583;
 
 constexpr std::string_view kAbschluss = "</transfer_daten>";
 
-// Texts of the reset, made once: a copy of them costs less than a text made from a literal.
-const fw::String kUnbekannt = "Unbekannt";
-const fw::String kSonstiges = "Sonstiges";
-const fw::String kKeinBetrag = "0000";
-
 enum class Wert { Art, Eigenkonto, Ausgefuehrt, BetragDM, BetragEur, Umsatztext, Verwendungszweck, Fremdkontoinhaber };
 
 struct TagZeile {
@@ -29,7 +24,7 @@ struct TagZeile {
     Wert setzt;
 };
 
-// In the order the tests are made. No opening tag is a prefix of another.
+// In the order the tests are made.
 constexpr std::array<TagZeile, 8> kTagZeilen = {{
     {"<art>", "</art>", Wert::Art},
     {"<eigenkonto>", "</eigenkonto>", Wert::Eigenkonto},
@@ -41,53 +36,54 @@ constexpr std::array<TagZeile, 8> kTagZeilen = {{
     {"<fremdkontoinhaber>", "</fremdkontoinhaber>", Wert::Fremdkontoinhaber},
 }};
 
+// A line passes at most one tag test, and an amount text at most one more.
+constexpr bool KeinTagBeginntEinenAnderen() {
+    for (const TagZeile& a : kTagZeilen) {
+        for (const TagZeile& b : kTagZeilen) {
+            if (&a != &b && b.oeffnend.starts_with(a.oeffnend)) return false;
+        }
+    }
+    return true;
+}
+static_assert(KeinTagBeginntEinenAnderen());
+
+// So a closing tag cannot begin inside the opening one, and the search for it may start
+// at the line's first character.
+constexpr bool SchliessendIstOeffnendMitSchraegstrich() {
+    for (const TagZeile& tag : kTagZeilen) {
+        const std::string_view name = tag.oeffnend.substr(1);
+        if (!tag.oeffnend.starts_with('<') || name.find('<') != std::string_view::npos) return false;
+        if (!tag.schliessend.starts_with("</") || tag.schliessend.substr(2) != name) return false;
+    }
+    return true;
+}
+static_assert(SchliessendIstOeffnendMitSchraegstrich());
+
 // The working values of one send. Date, own account and direction carry over from one
 // transaction to the next; the others are reset at every hand-off.
 struct Arbeitswerte {
     std::shared_ptr<fw::Date> d = std::make_shared<fw::Date>();
     bool ausgehend = false;
-    fw::String eigenkonto = kUnbekannt;
-    fw::String gegenkonto = kUnbekannt;
+    fw::String eigenkonto = "Unbekannt";
+    fw::String gegenkonto = "Unbekannt";
     fw::String datum, betrag, konto_von, konto_an;
-    fw::String kategorie = kSonstiges;
+    fw::String kategorie = "Sonstiges";
     fw::String inhaber, buchungstext, leer;
 };
 
-// The lines are UTF-8 from the decoder and the tags ASCII, so the tests and cuts below
-// work on bytes: a character never spans an ASCII byte, and byte and character counts
-// agree across a tag.
+fw::String Text(std::string_view text) { return fw::String(std::string(text)); }
 
-// The second byte tells most tags apart, so it is looked at before the rest.
-bool BeginntMit(std::string_view zeile, std::string_view tag) {
-    return zeile.size() >= tag.size() && zeile[1] == tag[1] && zeile.starts_with(tag);
+int Laenge(std::string_view tag) { return static_cast<int>(tag.size()); }
+
+// The text between the opening tag and the first closing tag. Without a closing tag
+// InStr gives 0, and Mid's negative count gives the rest of the line.
+fw::String WertDerZeile(const fw::String& zeile, const TagZeile& tag) {
+    const int start = Laenge(tag.oeffnend) + 1;
+    return fw::Mid(zeile, start, fw::InStr(0, zeile, Text(tag.schliessend)) - start);
 }
-
-// The text between the opening tag and the first closing tag; without a closing tag,
-// the rest of the line. A closing tag cannot begin inside the opening one.
-std::string_view WertDerZeile(std::string_view zeile, const TagZeile& tag) {
-    const std::size_t start = tag.oeffnend.size();
-    const std::size_t ende = zeile.find(tag.schliessend, start);
-    return zeile.substr(start, ende == std::string_view::npos ? ende : ende - start);
-}
-
-fw::String Text(std::string_view bytes) { return fw::String(std::string(bytes)); }
 
 // One "." and one "," are dropped: the first of each.
-fw::String OhneTrenner(std::string_view betrag) {
-    std::string text;
-    text.reserve(betrag.size());
-    bool punktWeg = false, kommaWeg = false;
-    for (const char c : betrag) {
-        if (c == '.' && !punktWeg) {
-            punktWeg = true;
-        } else if (c == ',' && !kommaWeg) {
-            kommaWeg = true;
-        } else {
-            text += c;
-        }
-    }
-    return fw::String(std::move(text));
-}
+fw::String OhneTrenner(const fw::String& betrag) { return fw::Replace(fw::Replace(betrag, ".", ""), ",", ""); }
 
 void SetzeKonten(Arbeitswerte& w) {
     if (w.ausgehend) {
@@ -99,91 +95,65 @@ void SetzeKonten(Arbeitswerte& w) {
     }
 }
 
-// Str(zahl) and, with `stellen` 2, Format(zahl, "00") for a whole number: the sign, then
-// at least `stellen` digits.
-void HaengeZahlAn(std::string& text, int zahl, std::size_t stellen) {
-    if (zahl < 0) text += '-';
-    const unsigned betrag = zahl < 0 ? 0u - static_cast<unsigned>(zahl) : static_cast<unsigned>(zahl);
-    char ziffern[16];
-    const std::string_view ziffernText(ziffern, std::to_chars(ziffern, ziffern + sizeof ziffern, betrag).ptr);
-    if (ziffernText.size() < stellen) text.append(stellen - ziffernText.size(), '0');
-    text += ziffernText;
-}
-
+// DD.MM. and the year in plain decimal; `d` must hold a Date at each of the three reads.
 fw::String Datumstext(const std::shared_ptr<fw::Date>& d) {
-    const fw::Date& datum = fw::Checked(d);
-    std::string text;
-    HaengeZahlAn(text, datum.Day(), 2);
-    text += '.';
-    HaengeZahlAn(text, datum.Month(), 2);
-    text += '.';
-    HaengeZahlAn(text, datum.Year(), 1);
-    return fw::String(std::move(text));
+    const fw::String tag = fw::Format(fw::Checked(d).Day(), "00");
+    const fw::String monat = fw::Format(fw::Checked(d).Month(), "00");
+    return tag + "." + monat + "." + fw::Str(fw::Checked(d).Year());
 }
 
-// Applies a tag line. The amount tests leave the cut amount in `zeile`, and the tests
-// after them look at that text in place of the line. As no opening tag is a prefix of
-// another, a line that is not cut matches no further tag.
-void PruefeTags(Arbeitswerte& w, std::string_view zeile) {
-    fw::String betragstext;
+// Each of the eight tests looks at `zeile`; the amount tests leave the cut amount there,
+// and the tests after them look at that text in place of the line.
+void PruefeTags(Arbeitswerte& w, fw::String zeile) {
     for (const TagZeile& tag : kTagZeilen) {
-        if (!BeginntMit(zeile, tag.oeffnend)) continue;
-        const std::string_view wert = WertDerZeile(zeile, tag);
+        if (fw::Left(zeile, Laenge(tag.oeffnend)).Bytes() != tag.oeffnend) continue;
+        const fw::String wert = WertDerZeile(zeile, tag);
         switch (tag.setzt) {
         case Wert::Art:
-            w.ausgehend = wert == "Abbuchung" || wert.find("berweisung") != std::string_view::npos;
-            return;
+            w.ausgehend = wert == "Abbuchung" || fw::InStr(0, wert, "berweisung") > 0;
+            break;
         case Wert::Eigenkonto:
-            w.eigenkonto = Text(wert);
-            return;
+            w.eigenkonto = wert;
+            break;
         case Wert::Ausgefuehrt:
-            fw::ParseDate(Text(wert), w.d);
+            fw::ParseDate(wert, w.d);
             w.datum = Datumstext(w.d);
-            return;
+            break;
         case Wert::BetragDM:
-            betragstext = OhneTrenner(wert);
-            zeile = betragstext.Bytes();
-            w.betrag = fw::Format(fw::Val(betragstext) / kDMProEuro, "#");
+            zeile = OhneTrenner(wert);
+            w.betrag = fw::Format(fw::Val(zeile) / kDMProEuro, "#");
             SetzeKonten(w);
             break;
         case Wert::BetragEur:
-            betragstext = OhneTrenner(wert);
-            zeile = betragstext.Bytes();
-            w.betrag = betragstext;
+            zeile = OhneTrenner(wert);
+            w.betrag = zeile;
             SetzeKonten(w);
             break;
         case Wert::Umsatztext:
         case Wert::Verwendungszweck:
-            w.buchungstext = Text(wert);
-            return;
+            w.buchungstext = wert;
+            break;
         case Wert::Fremdkontoinhaber:
-            w.inhaber = Text(wert);
-            return;
+            w.inhaber = wert;
+            break;
         }
     }
 }
 
-// The values that are reset after the hand-off are moved into the booking, not copied.
+// Each value goes into the booking and takes its reset value in one step; the date is
+// only copied, as it carries over.
 void UebergebeUndSetzeZurueck(Arbeitswerte& w) {
     auto buchung_werte = fw::CreateArray<fw::Variant>(7);
-    fw::String* werte[] = {&w.betrag, &w.konto_von, &w.konto_an, &w.kategorie, &w.inhaber, &w.buchungstext, &w.leer};
     buchung_werte->Store(0, fw::StringToVariant(w.datum));
-    for (int i = 1; i <= 7; ++i) buchung_werte->Store(i, fw::Variant(std::move(*werte[i - 1])));
+    buchung_werte->Store(1, fw::StringToVariant(std::exchange(w.betrag, "0000")));
+    buchung_werte->Store(2, fw::StringToVariant(std::exchange(w.konto_von, "")));
+    buchung_werte->Store(3, fw::StringToVariant(std::exchange(w.konto_an, "")));
+    buchung_werte->Store(4, fw::StringToVariant(std::exchange(w.kategorie, "Sonstiges")));
+    buchung_werte->Store(5, fw::StringToVariant(std::exchange(w.inhaber, "")));
+    buchung_werte->Store(6, fw::StringToVariant(std::exchange(w.buchungstext, "")));
+    buchung_werte->Store(7, fw::StringToVariant(std::exchange(w.leer, "")));
     buchungViaKw7(buchung_werte);
-
-    w.betrag = kKeinBetrag;
-    w.konto_von = w.konto_an = fw::String();
-    w.kategorie = kSonstiges;
-    w.buchungstext = w.inhaber = fw::String();
-    w.gegenkonto = kUnbekannt;
-    w.leer = fw::String();
-}
-
-// The lines lie apart on the heap. Asking for the bytes of one a few lines ahead lets
-// memory deliver them while the lines before it are worked on.
-void HoleVoraus(const fw::Array<fw::String>& zeilen, int index) {
-    constexpr int kVoraus = 6;
-    if (zeilen.Ubound() - index >= kVoraus) __builtin_prefetch(zeilen(index + kVoraus).Bytes().data());
+    w.gegenkonto = "Unbekannt";
 }
 
 }  // namespace
@@ -194,9 +164,8 @@ void HoleVoraus(const fw::Array<fw::String>& zeilen, int index) {
 void Fenster1::buchung_erzeugen() {
     Arbeitswerte w;
     for (int index = 0; index <= anz_zeilen && index <= fw::Checked(zeilen).Ubound(); ++index) {
-        HoleVoraus(*zeilen, index);
-        const std::string_view zeile = (*zeilen)(index).Bytes();
-        if (zeile == kAbschluss) {
+        const fw::String& zeile = (*zeilen)(index);
+        if (zeile.Bytes() == kAbschluss) {
             UebergebeUndSetzeZurueck(w);
         } else {
             PruefeTags(w, zeile);

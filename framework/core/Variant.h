@@ -16,6 +16,6 @@ private:
     String value_;
 };
 
-inline Variant StringToVariant(const String& value) { return Variant(value); }
+inline Variant StringToVariant(String value) { return Variant(std::move(value)); }
 
 }  // namespace fw
