@@ -8,8 +8,4 @@ String operator+(const String& a, const String& b) {
     return String(std::move(joined.append(a.bytes_).append(b.bytes_)));
 }
 
-int RuntimeStringCompare(const String& a, const String& b) { return a.Bytes().compare(b.Bytes()); }
-
-String RuntimeAddString(const String& a, const String& b) { return a + b; }
-
 }  // namespace fw

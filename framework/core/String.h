@@ -25,7 +25,4 @@ private:
     std::string bytes_;
 };
 
-int RuntimeStringCompare(const String& a, const String& b);
-String RuntimeAddString(const String& a, const String& b);
-
 }  // namespace fw
