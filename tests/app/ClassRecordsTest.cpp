@@ -145,13 +145,13 @@ public:
     void btn_quit_Action(fw::PushButton& button) override { Note("btn_quit_Action", button); }
     void btn_save_Action(fw::PushButton& button) override { Note("btn_save_Action", button); }
     void btn_datei_Action(fw::PushButton& button) override { Note("btn_datei_Action", button); }
-    void Note(const char* handler, fw::PushButton& button) { calls.push_back(handler + (" " + button.Name().ToUTF8())); }
+    void Note(const char* handler, fw::PushButton& button) { calls.push_back(handler + (" " + button.Name().Bytes())); }
     std::vector<std::string> calls;
 };
 
 class NotedConfirmation : public wBestaetigung {
 public:
-    void pbOK_Action(fw::PushButton& button) override { calls.push_back("pbOK_Action " + button.Name().ToUTF8()); }
+    void pbOK_Action(fw::PushButton& button) override { calls.push_back("pbOK_Action " + button.Name().Bytes()); }
     std::vector<std::string> calls;
 };
 
