@@ -26,17 +26,12 @@ const ClassRecord& Application::Lookup() {
     return record;
 }
 
-// The program's file is the one it was started from for as long as it runs, so it is
-// looked up once: the hand-off asks for it at every booking. A FolderItem never changes,
-// so every caller can be handed the same one.
+// Asked anew each time: the link follows the program's file when its bundle is moved.
 std::shared_ptr<FolderItem> Application::ExecutableFile() const {
-    static const std::shared_ptr<FolderItem> file = []() -> std::shared_ptr<FolderItem> {
-        std::error_code error;
-        const auto path = std::filesystem::read_symlink("/proc/self/exe", error);
-        if (error) return nullptr;
-        return std::make_shared<FolderItem>(String(path.string()));
-    }();
-    return file;
+    std::error_code error;
+    const auto path = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return nullptr;
+    return std::make_shared<FolderItem>(String(path.string()));
 }
 
 void _RuntimeRegisterAppObject(std::shared_ptr<Application> app) { AppObject() = std::move(app); }

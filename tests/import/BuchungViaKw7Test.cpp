@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "framework/core/Exceptions.h"
@@ -71,6 +72,46 @@ TEST(BuchungViaKw7, AScriptReplacedDuringASendRunsForTheNextBooking) {
     const auto second = testsupport::ReadJournal(secondJournal);
     ASSERT_EQ(second.size(), 1u);
     EXPECT_EQ(second[0][1], "2");
+}
+
+// What a copy of this program does when the test below starts it: two bookings in a row.
+constexpr const char* kTwoBookingsVariable = "VELMORA_TWO_BOOKINGS";
+
+class TwoBookings : public testing::Test {
+public:
+    void TestBody() override {
+        buchungViaKw7(AsBooking({"erste"}));
+        buchungViaKw7(AsBooking({"zweite"}));
+    }
+};
+
+// Only the copy has this test, so an ordinary run does not call whatever script lies in the build's bundle.
+const bool twoBookingsRegistered = std::getenv(kTwoBookingsVariable) &&
+                                   testing::RegisterTest("MovedBundle", "TwoBookings", nullptr, nullptr, __FILE__,
+                                                         __LINE__, []() -> testing::Test* { return new TwoBookings; });
+
+// The copy's first booking moves the bundle the copy runs from; the second must find the
+// script in the bundle's new place.
+TEST(BuchungViaKw7, ABundleMovedBetweenTwoBookingsStillFindsItsScript) {
+    namespace fs = std::filesystem;
+    const testsupport::TempDir dir;
+    const fs::path before = dir.Path() / "Vorher.app", after = dir.Path() / "Nachher.app";
+    const fs::path program = before / "Contents" / "MacOS" / "import_tests";
+    fs::create_directories(program.parent_path());
+    fs::copy_file(fs::read_symlink("/proc/self/exe"), program);
+    const fs::path journal = dir.Path() / "journal.bin";
+    testsupport::WriteExecutable(before / "Contents" / "Resources" / "buchungViaKw7.scpt",
+                                 RecordingScript::RecordCommand(journal) + "if [ -d '" + before.string() +
+                                     "' ]; then mv '" + before.string() + "' '" + after.string() + "'; fi\n");
+
+    const std::string command = std::string(kTwoBookingsVariable) + "=1 '" + program.string() +
+                                "' --gtest_filter=MovedBundle.TwoBookings";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    EXPECT_TRUE(fs::exists(after / "Contents" / "MacOS" / "import_tests")) << "the first booking moved the bundle";
+    const auto bookings = testsupport::ReadJournal(journal);
+    ASSERT_EQ(bookings.size(), 2u);
+    EXPECT_EQ(bookings[0], Booking{"erste"});
+    EXPECT_EQ(bookings[1], Booking{"zweite"});
 }
 
 TEST(BuchungViaKw7, MissingScriptEndsTheSendWithAMessage) {
