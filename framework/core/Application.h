@@ -7,8 +7,6 @@
 
 namespace fw {
 
-class MenuBar;
-
 // The application object; the system's class derives from it and registers one instance.
 class Application : public Object {
 public:
@@ -17,14 +15,16 @@ public:
 
     virtual void Constructor() {}
 
-    std::shared_ptr<fw::MenuBar> GetMenuBar() const { return menuBar_; }
-    void SetMenuBar(std::shared_ptr<fw::MenuBar> menuBar) { menuBar_ = std::move(menuBar); }
+    // The application-wide menu bar, held as a plain object: the core knows no type of the
+    // user interface.
+    std::shared_ptr<Object> GetMenuBar() const { return menuBar_; }
+    void SetMenuBar(std::shared_ptr<Object> menuBar) { menuBar_ = std::move(menuBar); }
 
     // The file of the running executable.
     std::shared_ptr<FolderItem> ExecutableFile() const;
 
 private:
-    std::shared_ptr<fw::MenuBar> menuBar_;
+    std::shared_ptr<Object> menuBar_;
 };
 
 void _RuntimeRegisterAppObject(std::shared_ptr<Application> app);
