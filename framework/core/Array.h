@@ -32,7 +32,6 @@ public:
             items_.insert(items_.begin() + index, std::move(value));
         }
     }
-    void Append(T value) { items_.push_back(std::move(value)); }
 
 private:
     std::size_t Position(int index) const {

@@ -21,7 +21,7 @@ using testsupport::TempDir;
 
 std::shared_ptr<fw::Array<fw::Variant>> Values(const std::vector<fw::String>& values) {
     auto array = fw::CreateArray<fw::Variant>(-1);
-    for (const auto& value : values) array->Append(fw::StringToVariant(value));
+    for (const auto& value : values) array->Insert(array->Ubound() + 1, fw::StringToVariant(value));
     return array;
 }
 

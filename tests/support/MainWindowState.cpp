@@ -11,7 +11,7 @@ std::vector<std::string> Lines(const class Fenster1& window) {
 }
 
 void SetLines(class Fenster1& window, const std::vector<std::string>& lines) {
-    for (const auto& line : lines) window.zeilen->Append(fw::String(line));
+    for (const auto& line : lines) window.zeilen->Insert(window.zeilen->Ubound() + 1, fw::String(line));
     window.anz_zeilen = window.zeilen->Ubound();
 }
 
