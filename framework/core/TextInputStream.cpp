@@ -11,12 +11,10 @@ constexpr std::size_t kChunkSize = 1 << 16;
 
 TextInputStream::TextInputStream(std::FILE* file) : file_(file) {}
 
-TextInputStream::~TextInputStream() { std::fclose(file_); }
-
 bool TextInputStream::FillBuffer() {
     if (exhausted_) return false;
     buffer_.resize(kChunkSize);
-    const std::size_t read = std::fread(buffer_.data(), 1, kChunkSize, file_);
+    const std::size_t read = std::fread(buffer_.data(), 1, kChunkSize, file_.get());
     buffer_.resize(read);
     position_ = 0;
     if (read == 0) exhausted_ = true;  // the end of the file, or a read error

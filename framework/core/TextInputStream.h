@@ -19,10 +19,8 @@ struct LineScan;
 // file is at EOF at once. A read error ends the stream as if the file ended there.
 class TextInputStream {
 public:
+    // Takes the file over and closes it at the end.
     explicit TextInputStream(std::FILE* file);
-    ~TextInputStream();
-    TextInputStream(const TextInputStream&) = delete;
-    TextInputStream& operator=(const TextInputStream&) = delete;
 
     // The encoding the bytes of every later line are read in. Whatever it is, a line is
     // handed out as the same characters held in UTF-8.
@@ -37,7 +35,10 @@ private:
     bool FillBuffer();
     void AppendToLine(std::string& line, const LineScan& scan) const;
 
-    std::FILE* file_;
+    struct Closer {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+    std::unique_ptr<std::FILE, Closer> file_;
     TextEncoding encoding_ = TextEncoding::UTF8;
     std::string buffer_;
     std::size_t position_ = 0;
