@@ -1,7 +1,7 @@
 #include "framework/core/Runtime.h"
 
-#include <chrono>
 #include <iostream>
+#include <optional>
 #include <utility>
 
 namespace fw {
@@ -15,6 +15,16 @@ std::function<void()>& BackgroundTaskHandler() {
     return handler;
 }
 
+struct BackgroundTurns {
+    BackgroundTaskClock clock = &std::chrono::steady_clock::now;
+    std::optional<std::chrono::steady_clock::time_point> last;
+};
+
+BackgroundTurns& Turns() {
+    static BackgroundTurns turns;
+    return turns;
+}
+
 std::function<void(const String&)>& MessageBoxHandler() {
     static std::function<void(const String&)> handler;
     return handler;
@@ -24,19 +34,26 @@ std::function<void(const String&)>& MessageBoxHandler() {
 
 void RuntimeBackgroundTask() {
     if (!BackgroundTaskHandler()) return;
-    static auto lastTurn = std::chrono::steady_clock::now();
-    const auto now = std::chrono::steady_clock::now();
-    if (now - lastTurn < kBackgroundTurnInterval) return;
+    BackgroundTurns& turns = Turns();
+    const auto now = turns.clock();
+    if (!turns.last) turns.last = now;
+    if (now - *turns.last < kBackgroundTurnInterval) return;
     // Stamped before the turn, so work done in it that calls back here does not recurse.
-    lastTurn = now;
+    turns.last = now;
     // A copy, so a handler that replaces itself during its turn is not destroyed while running.
     const auto handler = BackgroundTaskHandler();
     handler();
-    lastTurn = std::chrono::steady_clock::now();
+    turns.last = turns.clock();
 }
 
 std::function<void()> SetBackgroundTaskHandler(std::function<void()> handler) {
     return std::exchange(BackgroundTaskHandler(), std::move(handler));
+}
+
+BackgroundTaskClock SetBackgroundTaskClock(BackgroundTaskClock clock) {
+    BackgroundTurns& turns = Turns();
+    turns.last.reset();
+    return std::exchange(turns.clock, std::move(clock));
 }
 
 void MsgBox(const String& text) {

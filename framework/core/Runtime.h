@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 
 #include "framework/core/String.h"
@@ -13,6 +14,10 @@ namespace fw {
 void RuntimeBackgroundTask();
 // Each setter gives back the handler it replaces.
 std::function<void()> SetBackgroundTaskHandler(std::function<void()> handler);
+// The clock the turns are timed by, the steady clock unless a test puts its own in place.
+// The time to the next turn counts from the first call after the clock is set.
+using BackgroundTaskClock = std::function<std::chrono::steady_clock::time_point()>;
+BackgroundTaskClock SetBackgroundTaskClock(BackgroundTaskClock clock);
 
 // Shows a modal message box with the text and returns when it has been dismissed. The
 // windowing backend installs the real box; without it the text goes to standard error.

@@ -2,48 +2,74 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
+#include <vector>
 
 #include "tests/support/Capture.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
 
+// Each test times the turns by a clock of its own, which only its steps move on.
 class BackgroundTaskTest : public testing::Test {
 protected:
-    BackgroundTaskTest() : previous_(fw::SetBackgroundTaskHandler(nullptr)) {}
-    ~BackgroundTaskTest() override { fw::SetBackgroundTaskHandler(std::move(previous_)); }
+    BackgroundTaskTest()
+        : previousHandler_(fw::SetBackgroundTaskHandler(nullptr)),
+          previousClock_(fw::SetBackgroundTaskClock([this] { return now_; })) {}
+    ~BackgroundTaskTest() override {
+        fw::SetBackgroundTaskClock(std::move(previousClock_));
+        fw::SetBackgroundTaskHandler(std::move(previousHandler_));
+    }
 
-    // Calls the background task in a tight loop for `duration`, or until `done`.
-    template <class Done>
-    static void Loop(std::chrono::milliseconds duration, Done done) {
-        const auto end = Clock::now() + duration;
-        while (Clock::now() < end && !done()) fw::RuntimeBackgroundTask();
+    void Advance(milliseconds step) { now_ += step; }
+    // Moves the clock on by `step` and calls the background task once.
+    void CallAfter(milliseconds step) {
+        Advance(step);
+        fw::RuntimeBackgroundTask();
     }
 
 private:
-    std::function<void()> previous_;
+    std::chrono::steady_clock::time_point now_;
+    std::function<void()> previousHandler_;
+    fw::BackgroundTaskClock previousClock_;
 };
 
 TEST_F(BackgroundTaskTest, WithoutAHandlerNothingHappens) {
     int turns = 0;
     fw::SetBackgroundTaskHandler([&] { ++turns; });
     fw::SetBackgroundTaskHandler(nullptr);
-    Loop(std::chrono::milliseconds(100), [] { return false; });
+    for (int call = 0; call < 10; ++call) CallAfter(milliseconds(50));
     EXPECT_EQ(turns, 0);
 }
 
-TEST_F(BackgroundTaskTest, TheHandlerGetsATurnOnlyNowAndThen) {
+// The first call starts the count; a turn comes once 20 ms have passed since the last one ended.
+TEST_F(BackgroundTaskTest, TheHandlerGetsATurnEveryTwentyMilliseconds) {
+    std::vector<int> turnsAfterEachCall;
     int turns = 0;
-    int calls = 0;
     fw::SetBackgroundTaskHandler([&] { ++turns; });
-    Loop(std::chrono::milliseconds(100), [&] { return ++calls, false; });
-    // Every ~20 ms: about five turns in 100 ms, however many calls the loop made.
-    EXPECT_GE(turns, 1);
-    EXPECT_LE(turns, 10);
-    EXPECT_GT(calls, turns);
+    for (const int step : {0, 19, 1, 0, 10, 9, 1, 100, 0}) {
+        CallAfter(milliseconds(step));
+        turnsAfterEachCall.push_back(turns);
+    }
+    EXPECT_EQ(turnsAfterEachCall, (std::vector<int>{0, 0, 1, 1, 1, 1, 2, 3, 3}));
+}
+
+TEST_F(BackgroundTaskTest, TheIntervalCountsFromTheEndOfALongTurn) {
+    int turns = 0;
+    fw::SetBackgroundTaskHandler([&] {
+        ++turns;
+        Advance(milliseconds(30));  // a repaint that takes its time
+    });
+    CallAfter(milliseconds(0));
+    CallAfter(milliseconds(20));
+    ASSERT_EQ(turns, 1);
+    CallAfter(milliseconds(19));
+    EXPECT_EQ(turns, 1);
+    CallAfter(milliseconds(1));
+    EXPECT_EQ(turns, 2);
 }
 
 TEST_F(BackgroundTaskTest, SetterGivesBackTheHandlerItReplaces) {
@@ -65,7 +91,10 @@ TEST_F(BackgroundTaskTest, AHandlerThatRunsTheBackgroundTaskItselfDoesNotRecurse
         if (depth < 3) fw::RuntimeBackgroundTask();
         --depth;
     });
-    Loop(std::chrono::milliseconds(500), [&] { return turns >= 2; });
+    CallAfter(milliseconds(0));
+    CallAfter(milliseconds(20));
+    CallAfter(milliseconds(20));
+    EXPECT_EQ(turns, 2);
     EXPECT_EQ(deepest, 1);
 }
 
@@ -75,7 +104,7 @@ TEST_F(BackgroundTaskTest, AHandlerMayRemoveItselfDuringItsTurn) {
         fw::SetBackgroundTaskHandler(nullptr);
         ++*turns;  // the handler's own state must still be there
     });
-    Loop(std::chrono::milliseconds(500), [&] { return *turns > 0; });
+    for (int call = 0; call < 3; ++call) CallAfter(milliseconds(20));
     EXPECT_EQ(*turns, 1);
 }
 
