@@ -5,6 +5,9 @@
 # that ";", quotes and line feeds in a value survive). Arguments: the eight values of
 # one booking - date, amount, from-account, to-account, category, holder, text, empty.
 # Exits non-zero when the booking could not be written.
+#
+# Started once per booking, so it uses builtins only: a subshell or a program per value
+# would cost more than starting the script itself.
 
 if [ "$#" -ne 8 ]; then
     echo "buchungViaKw7: 8 Werte erwartet, $# erhalten" >&2
@@ -15,29 +18,31 @@ if [ -z "${HOME:-}" ]; then
     exit 3
 fi
 
-quote() {
-    rest=$1
-    out=
-    while :; do
-        case $rest in
-        *\"*)
-            out=$out${rest%%\"*}\"\"
-            rest=${rest#*\"}
-            ;;
-        *)
-            out=$out$rest
-            break
-            ;;
-        esac
-    done
-    printf '"%s"' "$out"
+# Writes one value in double quotes with its inner quotes doubled: split at the quotes
+# and write the parts with "" between them. Field splitting drops a trailing empty part,
+# so the value is split with one quote added, which always ends the last part.
+field() {
+    parts=$1\"
+    IFS=\"
+    set -f
+    set -- $parts
+    unset IFS
+    set +f
+    printf '"%s' "$1" || return
+    shift
+    if [ "$#" -gt 0 ]; then
+        printf '""%s' "$@" || return
+    fi
+    printf '"'
 }
 
-record=
-separator=
-for value in "$@"; do
-    record=$record$separator$(quote "$value")
-    separator=";"
-done
+record() {
+    field "$1" || return
+    shift
+    for value in "$@"; do
+        printf ';' && field "$value" || return
+    done
+    printf '\n'
+}
 
-printf '%s\n' "$record" >>"$HOME/Dorvik-Buchungen.csv" || exit 1
+record "$@" >>"$HOME/Dorvik-Buchungen.csv" || exit 1
