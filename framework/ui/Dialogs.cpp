@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "framework/core/FileType.h"
+#include "framework/ui/FileListLocale.h"
 #include "framework/ui/QtText.h"
 
 namespace fw {
@@ -32,11 +33,12 @@ QString FileFilter(const String& fileTypeName) {
 
 std::shared_ptr<FolderItem> GetOpenFolderItem(const String& fileTypeName) {
     // Qt's own dialog, so that it speaks German like the rest of the interface.
-    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(),
-                                                      FileFilter(fileTypeName), nullptr,
-                                                      QFileDialog::DontUseNativeDialog);
-    if (path.isEmpty()) return nullptr;
-    return std::make_shared<FolderItem>(FromQString(path));
+    QFileDialog dialog(QApplication::activeWindow(), QString(), QString(), FileFilter(fileTypeName));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setProxyModel(new FileListLocale(&dialog));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return nullptr;
+    return std::make_shared<FolderItem>(FromQString(dialog.selectedFiles().constFirst()));
 }
 
 void ShowMessageBox(const String& text) {
