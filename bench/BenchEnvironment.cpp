@@ -4,6 +4,8 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "bench/UserSend.h"
+
 namespace bench {
 
 namespace {
@@ -23,23 +25,27 @@ std::filesystem::path WriteEmptyScript(const std::filesystem::path& folder) {
     return path;
 }
 
+std::filesystem::path BundledScript() {
+    return std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / "Resources" /
+           "buchungViaKw7.scpt";
+}
+
 }  // namespace
 
-BenchEnvironment::BenchEnvironment(std::uintmax_t exportBytes)
+BenchEnvironment::BenchEnvironment(std::uintmax_t exportBytes, std::uintmax_t smallExportBytes)
     : folder_(MakeFolder()),
       export_(WriteExport(folder_ / "export.xml", exportBytes)),
-      emptyScript_(WriteEmptyScript(folder_)) {
+      smallExport_(WriteExport(folder_ / "klein.xml", smallExportBytes)),
+      emptyScript_(WriteEmptyScript(folder_)),
+      shippedScript_(BundledScript()),
+      shippedScriptProgram_(MakeBundle(folder_ / "shipped.app", shippedScript_)),
+      emptyScriptProgram_(MakeBundle(folder_ / "empty.app", emptyScript_)) {
     setenv("HOME", folder_.c_str(), 1);
 }
 
 BenchEnvironment::~BenchEnvironment() {
     std::error_code ignored;
     std::filesystem::remove_all(folder_, ignored);
-}
-
-std::filesystem::path BenchEnvironment::ShippedScript() const {
-    return std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / "Resources" /
-           "buchungViaKw7.scpt";
 }
 
 const BenchEnvironment& Environment() {

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <cerrno>
+#include <fstream>
 #include <stdexcept>
 #include <system_error>
 
@@ -48,6 +49,15 @@ int RunAndWait(const std::vector<std::string>& arguments, const std::string& out
     }
     if (!WIFEXITED(status)) throw std::runtime_error(arguments[0] + " ended by a signal");
     return WEXITSTATUS(status);
+}
+
+std::istringstream OutputOf(const std::vector<std::string>& arguments, const std::filesystem::path& scratchFile) {
+    if (const int status = RunAndWait(arguments, scratchFile.string()); status != 0) {
+        throw std::runtime_error(arguments[0] + " ended with status " + std::to_string(status));
+    }
+    std::ostringstream output;
+    output << std::ifstream(scratchFile).rdbuf();
+    return std::istringstream(output.str());
 }
 
 }  // namespace bench

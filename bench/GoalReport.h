@@ -3,11 +3,12 @@
 #include <benchmark/benchmark.h>
 
 #include <map>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "bench/ExportGenerator.h"
+#include "bench/BenchEnvironment.h"
 
 namespace bench {
 
@@ -17,19 +18,20 @@ class GoalReport : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override;
 
-    // Gives whether every goal was met.
-    bool PrintGoals(std::ostream& out, const ExportFile& file) const;
+    // Gives whether every goal was met and no benchmark failed.
+    bool PrintGoals(std::ostream& out, const BenchEnvironment& environment) const;
 
 private:
-    struct Goal {
-        std::string measure, figure, target;
-        bool met;
+    // A row of the table; one without `met` is a figure for information, not a goal.
+    struct Row {
+        std::string measure, figure, goal;
+        std::optional<bool> met;
     };
-    // One per goal whose benchmarks ran.
-    std::vector<Goal> Goals(const ExportFile& file) const;
+    // One per measure whose benchmarks ran.
+    std::vector<Row> Rows(const BenchEnvironment& environment) const;
 
     struct Figures {
-        double seconds = 0;  // real time of one iteration, the fastest repetition's
+        double seconds = 0;  // time of one iteration, the fastest repetition's
         benchmark::UserCounters counters;
     };
     bool Has(const char* name) const;
@@ -37,6 +39,7 @@ private:
     double Counter(const char* name, const char* counter) const;
 
     std::map<std::string, Figures> figures_;
+    std::vector<std::string> failures_;
 };
 
 }  // namespace bench

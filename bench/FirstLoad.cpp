@@ -1,7 +1,8 @@
-#include "bench/PeakMemory.h"
+#include "bench/FirstLoad.h"
 
 #include <malloc.h>
 
+#include <chrono>
 #include <fstream>
 #include <iostream>
 #include <limits>
@@ -33,24 +34,25 @@ std::uint64_t HeapInUse() {
 
 }  // namespace
 
-LoadMemory MeasureLoadMemory(const std::filesystem::path& exportFile, const std::filesystem::path& scratchFolder) {
-    const auto result = scratchFolder / "peak-memory.txt";
-    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
-    if (RunAndWait({self, kPeakMemorySwitch, exportFile.string()}, result.string()) != 0) {
-        throw std::runtime_error("the memory measurement failed");
-    }
-    LoadMemory memory;
-    std::ifstream(result) >> memory.peakGrowthBytes >> memory.heapGrowthBytes;
-    return memory;
+FirstLoad MeasureFirstLoad(const std::filesystem::path& exportFile, const std::filesystem::path& scratchFolder) {
+    auto output = OutputOf({std::filesystem::read_symlink("/proc/self/exe").string(), kFirstLoadSwitch,
+                            exportFile.string()},
+                           scratchFolder / "first-load.txt");
+    FirstLoad load;
+    output >> load.seconds >> load.peakGrowthBytes >> load.heapGrowthBytes;
+    return load;
 }
 
-int ReportLoadMemory(const std::filesystem::path& exportFile) {
+int ReportFirstLoad(const std::filesystem::path& exportFile) {
     auto window = std::make_shared<class Fenster1>();
     window->f = std::make_shared<fw::FolderItem>(fw::String(exportFile.string()));
     const auto residentBefore = StatusBytes("VmRSS");
     const auto heapBefore = HeapInUse();
+    const auto start = std::chrono::steady_clock::now();
     window->Laden();
-    std::cout << StatusBytes("VmHWM") - residentBefore << ' ' << HeapInUse() - heapBefore << '\n';
+    const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+    std::cout << seconds.count() << ' ' << StatusBytes("VmHWM") - residentBefore << ' ' << HeapInUse() - heapBefore
+              << '\n';
     return 0;
 }
 
