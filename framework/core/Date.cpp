@@ -129,19 +129,14 @@ Date::Date() {
     year_ = local.tm_year + 1900;
     month_ = local.tm_mon + 1;
     day_ = local.tm_mday;
-    hour_ = local.tm_hour;
-    minute_ = local.tm_min;
-    second_ = local.tm_sec;
 }
 
-Date::Date(int year, int month, int day, int hour, int minute, int second)
-    : year_(year), month_(month), day_(day), hour_(hour), minute_(minute), second_(second) {}
+Date::Date(int year, int month, int day) : year_(year), month_(month), day_(day) {}
 
 bool ParseDate(const String& text, std::shared_ptr<Date>& date) {
     const auto fields = ScanDate(text.Bytes());
     if (!fields) return false;
-    date = std::make_shared<Date>(fields->year, fields->month, fields->day, fields->hour, fields->minute,
-                                  fields->second);
+    date = std::make_shared<Date>(fields->year, fields->month, fields->day);
     return true;
 }
 

@@ -6,21 +6,18 @@
 
 namespace fw {
 
-// A calendar date with a time of day. A new Date is the current local date and time.
+// A calendar date. A new Date is the current local date.
 class Date {
 public:
     Date();
-    Date(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+    Date(int year, int month, int day);
 
     int Year() const { return year_; }
     int Month() const { return month_; }
     int Day() const { return day_; }
-    int Hour() const { return hour_; }
-    int Minute() const { return minute_; }
-    int Second() const { return second_; }
 
 private:
-    int year_, month_, day_, hour_ = 0, minute_ = 0, second_ = 0;
+    int year_, month_, day_;
 };
 
 // Reads a date text: DD.MM.YYYY, D.M.YYYY, DD.MM.YY (00-49 as 20YY, 50-99 as 19YY),

@@ -25,7 +25,6 @@ public:
     // The encoding the bytes of every later line are read in. Whatever it is, a line is
     // handed out as the same characters held in UTF-8.
     void SetEncoding(TextEncoding encoding) { encoding_ = encoding; }
-    TextEncoding Encoding() const { return encoding_; }
 
     String ReadLine();
     // (The framework calls this EOF; that name is a macro of the C library.)

@@ -9,15 +9,15 @@
 namespace {
 
 struct Fields {
-    int year, month, day, hour, minute, second;
+    int year, month, day;
     bool operator==(const Fields&) const = default;
 };
 
 void PrintTo(const Fields& f, std::ostream* out) {
-    *out << f.day << '.' << f.month << '.' << f.year << ' ' << f.hour << ':' << f.minute << ':' << f.second;
+    *out << f.day << '.' << f.month << '.' << f.year;
 }
 
-Fields FieldsOf(const fw::Date& d) { return {d.Year(), d.Month(), d.Day(), d.Hour(), d.Minute(), d.Second()}; }
+Fields FieldsOf(const fw::Date& d) { return {d.Year(), d.Month(), d.Day()}; }
 
 TEST(ParseDateTest, ReadsTheDateFormsOfTheExport) {
     struct Case {
@@ -25,26 +25,26 @@ TEST(ParseDateTest, ReadsTheDateFormsOfTheExport) {
         Fields expected;
     };
     const std::vector<Case> cases = {
-        {"15.03.2024", {2024, 3, 15, 0, 0, 0}},
-        {"5.3.2024", {2024, 3, 5, 0, 0, 0}},
-        {"05.3.2024", {2024, 3, 5, 0, 0, 0}},
-        {"15.03.24", {2024, 3, 15, 0, 0, 0}},
-        {"01.01.00", {2000, 1, 1, 0, 0, 0}},
-        {"31.12.49", {2049, 12, 31, 0, 0, 0}},
-        {"01.01.50", {1950, 1, 1, 0, 0, 0}},
-        {"31.12.99", {1999, 12, 31, 0, 0, 0}},
-        {"2024-03-15", {2024, 3, 15, 0, 0, 0}},
-        {"29.02.2024", {2024, 2, 29, 0, 0, 0}},
-        {"29.02.2000", {2000, 2, 29, 0, 0, 0}},
-        {"2024-02-29", {2024, 2, 29, 0, 0, 0}},
-        {"31.12.2024", {2024, 12, 31, 0, 0, 0}},
-        {"15.03.2024 14:30", {2024, 3, 15, 14, 30, 0}},
-        {"15.03.2024 14:30:59", {2024, 3, 15, 14, 30, 59}},
-        {"15.03.2024 9:05", {2024, 3, 15, 9, 5, 0}},
-        {"2024-03-15T23:59:59", {2024, 3, 15, 23, 59, 59}},
-        {"2024-03-15 00:00", {2024, 3, 15, 0, 0, 0}},
-        {"  15.03.2024  ", {2024, 3, 15, 0, 0, 0}},
-        {"15.03.2024   08:15 ", {2024, 3, 15, 8, 15, 0}},
+        {"15.03.2024", {2024, 3, 15}},
+        {"5.3.2024", {2024, 3, 5}},
+        {"05.3.2024", {2024, 3, 5}},
+        {"15.03.24", {2024, 3, 15}},
+        {"01.01.00", {2000, 1, 1}},
+        {"31.12.49", {2049, 12, 31}},
+        {"01.01.50", {1950, 1, 1}},
+        {"31.12.99", {1999, 12, 31}},
+        {"2024-03-15", {2024, 3, 15}},
+        {"29.02.2024", {2024, 2, 29}},
+        {"29.02.2000", {2000, 2, 29}},
+        {"2024-02-29", {2024, 2, 29}},
+        {"31.12.2024", {2024, 12, 31}},
+        {"15.03.2024 14:30", {2024, 3, 15}},
+        {"15.03.2024 14:30:59", {2024, 3, 15}},
+        {"15.03.2024 9:05", {2024, 3, 15}},
+        {"2024-03-15T23:59:59", {2024, 3, 15}},
+        {"2024-03-15 00:00", {2024, 3, 15}},
+        {"  15.03.2024  ", {2024, 3, 15}},
+        {"15.03.2024   08:15 ", {2024, 3, 15}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("\"" + c.text + "\"");
@@ -67,11 +67,11 @@ TEST(ParseDateTest, RefusesImpossibleDatesAndGarbageAndKeepsTheOldDate) {
     };
     for (const auto& text : texts) {
         SCOPED_TRACE("\"" + text + "\"");
-        const auto before = std::make_shared<fw::Date>(1999, 12, 31, 23, 59, 58);
+        const auto before = std::make_shared<fw::Date>(1999, 12, 31);
         auto date = before;
         EXPECT_FALSE(fw::ParseDate(text, date));
         EXPECT_EQ(date, before);
-        EXPECT_EQ(FieldsOf(*date), (Fields{1999, 12, 31, 23, 59, 58}));
+        EXPECT_EQ(FieldsOf(*date), (Fields{1999, 12, 31}));
 
         std::shared_ptr<fw::Date> nil;
         EXPECT_FALSE(fw::ParseDate(text, nil));
@@ -84,17 +84,17 @@ TEST(ParseDateTest, ASuccessGivesANewDate) {
     auto date = before;
     ASSERT_TRUE(fw::ParseDate("01.02.2003", date));
     EXPECT_NE(date, before);
-    EXPECT_EQ(FieldsOf(*before), (Fields{1999, 12, 31, 0, 0, 0}));
-    EXPECT_EQ(FieldsOf(*date), (Fields{2003, 2, 1, 0, 0, 0}));
+    EXPECT_EQ(FieldsOf(*before), (Fields{1999, 12, 31}));
+    EXPECT_EQ(FieldsOf(*date), (Fields{2003, 2, 1}));
 }
 
 TEST(DateTest, ANewDateIsNow) {
-    // Read the clock on both sides, so a change of second or day in between is no failure.
+    // Read the clock on both sides, so a change of day in between is no failure.
     auto localNow = [] {
         const std::time_t now = std::time(nullptr);
         std::tm local{};
         localtime_r(&now, &local);
-        return Fields{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+        return Fields{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
     };
     const Fields before = localNow();
     const Fields now = FieldsOf(fw::Date());
@@ -103,8 +103,7 @@ TEST(DateTest, ANewDateIsNow) {
 }
 
 TEST(DateTest, KeepsItsFields) {
-    EXPECT_EQ(FieldsOf(fw::Date(2024, 2, 29, 13, 14, 15)), (Fields{2024, 2, 29, 13, 14, 15}));
-    EXPECT_EQ(FieldsOf(fw::Date(2024, 2, 29)), (Fields{2024, 2, 29, 0, 0, 0}));
+    EXPECT_EQ(FieldsOf(fw::Date(2024, 2, 29)), (Fields{2024, 2, 29}));
 }
 
 }  // namespace
