@@ -36,11 +36,6 @@ bool FolderItem::Exists() const {
     return fs::exists(fs::path(path_.Bytes()), error);
 }
 
-bool FolderItem::Directory() const {
-    std::error_code error;
-    return fs::is_directory(fs::path(path_.Bytes()), error);
-}
-
 String FolderItem::Name() const { return String(fs::path(path_.Bytes()).filename().string()); }
 
 // The path is normalised, so its parent is what stands before its last separator.

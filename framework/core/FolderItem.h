@@ -15,7 +15,6 @@ public:
     explicit FolderItem(String path);
 
     bool Exists() const;
-    bool Directory() const;
     String Name() const;
     String AbsolutePath() const { return path_; }
 
