@@ -4,8 +4,8 @@
 #include "framework/core/ScriptRunner.h"
 
 // The script lies in the bundle's Resources folder, beside the folder of the executable.
-// Its place is worked out anew for every booking, so a script replaced in the bundle is
-// the one that runs next.
+// Its place is worked out anew for every booking, so a script replaced in the bundle, or
+// a bundle moved while the application runs, is found for the next booking.
 void buchungViaKw7(const std::shared_ptr<fw::Array<fw::Variant>>& buchung_werte) {
     const auto executable = fw::Checked(App()).ExecutableFile();
     const auto executableFolder = fw::Checked(executable).Parent();
